@@ -1,0 +1,106 @@
+#include "model/Modele.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <limits>
+
+namespace tavelune {
+
+int64_t Aire(const MONRect& r) {
+    return (int64_t{r.Right} - r.Left) * (int64_t{r.Top} - r.Bottom);
+}
+
+float FacteurPouce() {
+    return std::bit_cast<float>(uint32_t{0x41CB3333});
+}
+
+namespace {
+
+MONRect RectEntier(int32_t longueur, int32_t largeur) {
+    return MONRect{0, largeur, longueur, 0};
+}
+
+// The Surface fields are 32-bit as stored; the product is formed in 64 bits.
+int32_t SurfaceStockee(int32_t longueur, int32_t largeur) {
+    return static_cast<int32_t>(int64_t{longueur} * largeur);
+}
+
+} // namespace
+
+void Reinitialiser(Panneau_p& panneau) {
+    panneau.Rect = RectEntier(panneau.Longueur, panneau.Largeur);
+    panneau.Surface = SurfaceStockee(panneau.Longueur, panneau.Largeur);
+    if (panneau.Chutes.empty())
+        panneau.Chutes.push_back(panneau.Rect);
+}
+
+Panneau_p CopierNeuf(const Panneau_p& modele) {
+    Panneau_p neuf;
+    neuf.Surface = modele.Surface;
+    neuf.Rect = modele.Rect;
+    neuf.Longueur = modele.Longueur;
+    neuf.Largeur = modele.Largeur;
+    neuf.Epaisseur = modele.Epaisseur;
+    neuf.Essence = modele.Essence;
+    neuf.Sens = modele.Sens;
+    neuf.Nb = modele.Nb;
+    neuf.Chutes = {modele.Rect};
+    return neuf;
+}
+
+Panneau_p NouveauPanneau(int32_t longueur, int32_t largeur) {
+    Panneau_p neuf;
+    neuf.Rect = RectEntier(longueur, largeur);
+    neuf.Chutes = {neuf.Rect};
+    return neuf;
+}
+
+int32_t LongueurMax(const std::vector<Panneau_p>& panneaux) {
+    int32_t m = 0;
+    for (const auto& p : panneaux)
+        m = std::max(m, p.Longueur);
+    return m;
+}
+
+int32_t LargeurMax(const std::vector<Panneau_p>& panneaux) {
+    int32_t m = 0;
+    for (const auto& p : panneaux)
+        m = std::max(m, p.Largeur);
+    return m;
+}
+
+bool EpaisseurPresente(const std::vector<Panneau_p>& panneaux, int32_t e) {
+    return std::any_of(panneaux.begin(), panneaux.end(),
+                       [e](const Panneau_p& p) { return p.Epaisseur == e; });
+}
+
+bool EpaisseurSuffisante(const std::vector<Panneau_p>& panneaux, int32_t e) {
+    return std::any_of(panneaux.begin(), panneaux.end(),
+                       [e](const Panneau_p& p) { return p.Epaisseur >= e; });
+}
+
+bool EssencePresente(const std::vector<Panneau_p>& panneaux, int32_t t) {
+    return std::any_of(panneaux.begin(), panneaux.end(),
+                       [t](const Panneau_p& p) { return p.Essence == t; });
+}
+
+bool TextePresent(const std::vector<std::string>& textes, const std::string& s) {
+    return std::find(textes.begin(), textes.end(), s) != textes.end();
+}
+
+void ReinitialiserPiece(TPiece& piece) {
+    piece.RectCoupe = RectEntier(piece.Longueur, piece.Largeur);
+    piece.Surface = SurfaceStockee(piece.Longueur, piece.Largeur);
+}
+
+int32_t ValeurEnMillimetres(double valeur, float facteur) {
+    const double mm = std::trunc(valeur * static_cast<double>(facteur) + 0.5);
+    if (!(mm > std::numeric_limits<int32_t>::min()))
+        return std::numeric_limits<int32_t>::min();
+    if (!(mm < std::numeric_limits<int32_t>::max()))
+        return std::numeric_limits<int32_t>::max();
+    return static_cast<int32_t>(mm);
+}
+
+} // namespace tavelune
