@@ -164,4 +164,12 @@ std::string Minuscules(std::string_view utf8) {
     return s;
 }
 
+std::string LettresPiece(int32_t numero) {
+    if (numero < 0 || numero >= 702)
+        return {};
+    if (numero < 26)
+        return std::string(1, static_cast<char>('a' + numero));
+    return {static_cast<char>('a' + numero / 26 - 1), static_cast<char>('a' + numero % 26)};
+}
+
 } // namespace tavelune

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -25,5 +26,8 @@ std::string PremiersCaracteres(std::string_view utf8, std::size_t n);
 
 // Lower case as the 8-bit code page knows it (A-Z, the accented capitals, Š Œ Ž Ÿ).
 std::string Minuscules(std::string_view utf8);
+
+// The letters of a piece number: 0 "a", 25 "z", 26 "aa", 701 "zz", empty from 702 on.
+std::string LettresPiece(int32_t numero);
 
 } // namespace tavelune

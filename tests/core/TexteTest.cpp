@@ -49,3 +49,10 @@ TEST(Texte, CaracteresEtMinuscules) {
     EXPECT_TRUE(EstUtf8Valide("é"));
     EXPECT_FALSE(EstUtf8Valide("\xe9"));
 }
+
+TEST(Texte, LettresDesPieces) {
+    const std::pair<int32_t, const char*> cas[] = {{0, "a"},   {25, "z"},  {26, "aa"}, {27, "ab"},
+                                                   {701, "zz"}, {702, ""}, {-1, ""}};
+    for (const auto& [numero, lettres] : cas)
+        EXPECT_EQ(LettresPiece(numero), lettres) << numero;
+}
