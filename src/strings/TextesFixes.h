@@ -25,7 +25,6 @@ inline constexpr std::string_view SeparateurTitre = " - ";
 // Cut job files. Filters are "description|pattern" pairs.
 inline constexpr std::string_view NomNouveauDebit = "NouveauDebit.deb";
 inline constexpr std::string_view FiltreDebits = "Fichiers Débits|*.deb";
-inline constexpr std::string_view ExtensionDebit = "deb";
 
 // The save question: text 101, then these around the shown file name.
 inline constexpr std::string_view AvantNomQuestion = " '";
