@@ -1,5 +1,8 @@
 #include "documents/FichierDebit.h"
 #include "documents/Fichiers.h"
+#include "engine/Optimisation.h"
+
+#include <algorithm>
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -262,4 +265,50 @@ TEST(FichierDebit, LesLimitesSontDesSommesDesNbPositifs) {
     for (int i = 1; i < 5; ++i)
         Poser(octets, piece0 + i * 68 + 40, i % 2 ? 0 : -1000);
     EXPECT_TRUE(LireDebit(octets).debit);
+}
+
+TEST(FichierDebit, UnJobRouvertEstOptimiseDeNouveau) {
+    Debit original = JobDeLaFixture();
+    Optimisation(original);
+    ResultatDebit lu = LireDebit(EcrireDebit(original));
+    ASSERT_TRUE(lu.debit) << lu.raison;
+    Debit& rouvert = *lu.debit;
+    Optimisation(rouvert);
+    EXPECT_EQ(rouvert.Panneaux, original.Panneaux);
+    EXPECT_EQ(rouvert.NonPlacees, original.NonPlacees);
+    // The 6000 x 3210 model has Nb 0: kept as entered, never laid out, so its only piece
+    // (glass type -1) stays unplaced; the Nb 2 model gives two sheets.
+    EXPECT_EQ(rouvert.PanneauxSaisis.size(), 3u);
+    const auto deLongueur = [&](int32_t l) {
+        return std::count_if(rouvert.Panneaux.begin(), rouvert.Panneaux.end(),
+                             [l](const Panneau_p& p) { return p.Longueur == l; });
+    };
+    EXPECT_EQ(deLongueur(6000), 0);
+    EXPECT_GE(deLongueur(3210), 2);
+    EXPECT_EQ(rouvert.NonPlacees, std::vector<int32_t>{3});
+}
+
+TEST(FichierDebit, GroupesDUnJobRouvertSelonSonType) {
+    Debit d = JobDeLaFixture();
+    d.PiecesSaisies = {Piece(800, 600, 4, 0, 0, 1, 0), Piece(1200, 400, 6, 0, 2, 1, 1),
+                       Piece(500, 500, 4, 0, 1, 1, 2)};
+    d.Designations.resize(3);
+    d.References.resize(3);
+    const std::pair<int32_t, std::vector<std::vector<int32_t>>> cas[] = {
+        {DebitComplexe, {{0, 2}, {1}}},
+        {DebitSimple, {{0, 1, 2}}},
+    };
+    for (const auto& [type, attendu] : cas) {
+        d.TypeDebit = type;
+        ResultatDebit lu = LireDebit(EcrireDebit(d));
+        ASSERT_TRUE(lu.debit) << lu.raison;
+        RegrouperPieces(*lu.debit);
+        std::vector<std::vector<int32_t>> numeros;
+        for (const auto& groupe : lu.debit->Groupes) {
+            numeros.emplace_back();
+            for (const auto& piece : groupe)
+                numeros.back().push_back(piece.Numero);
+        }
+        EXPECT_EQ(numeros, attendu) << type;
+    }
 }
