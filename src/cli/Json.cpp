@@ -1,7 +1,5 @@
 #include "cli/Json.h"
 
-#include "strings/Texte.h"
-
 #include <array>
 
 namespace tavelune {
@@ -48,15 +46,9 @@ void AjouterEchappe(std::string& s, unsigned char c) {
 } // namespace
 
 std::string ChaineJson(std::string_view utf8) {
-    const bool valide = EstUtf8Valide(utf8);
     std::string s = "\"";
-    for (char o : utf8) {
-        const auto c = static_cast<unsigned char>(o);
-        if (c >= 0x80 && !valide)
-            s += "\xEF\xBF\xBD";
-        else
-            AjouterEchappe(s, c);
-    }
+    for (char o : utf8)
+        AjouterEchappe(s, static_cast<unsigned char>(o));
     s += '"';
     return s;
 }

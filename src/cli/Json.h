@@ -9,8 +9,8 @@
 
 namespace tavelune {
 
-// The text as a JSON string, quotes included. Valid UTF-8 is written as is; in a
-// text that is not valid UTF-8, every byte above 0x7F becomes U+FFFD.
+// The text as a JSON string, quotes included: quotes, backslashes and control
+// characters escaped, the rest of the UTF-8 text (as every text of the model is) as is.
 std::string ChaineJson(std::string_view utf8);
 
 class EcrivainJson {
