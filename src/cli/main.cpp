@@ -1,6 +1,7 @@
 // tavelune-cli: the batch front end. Dispatches on its first argument.
 #include "cli/Commandes.h"
 
+#include <exception>
 #include <iostream>
 #include <string_view>
 
@@ -32,8 +33,15 @@ int main(int argc, char** argv) {
     if (argc < 2)
         return Usage();
     const std::string_view nom = argv[1];
-    for (const auto& c : Commandes)
-        if (c.nom == nom)
+    for (const auto& c : Commandes) {
+        if (c.nom != nom)
+            continue;
+        try {
             return c.executer(Arguments(argv + 2, argv + argc), std::cout, std::cerr);
+        } catch (const std::exception& e) { // memory exhausted by a huge job, say
+            std::cerr << "tavelune-cli: " << e.what() << '\n';
+            return 1;
+        }
+    }
     return Usage();
 }
