@@ -14,6 +14,10 @@ enum SensMotifs : int32_t { Horizontal = 0, Vertical = 1, Indifferent = 2 };
 
 enum TypeDeDebit : int32_t { DebitSimple = 1, DebitComplexe = 2 };
 
+// Most piece copies and laid-out sheets (sums of positive Nb) a job may ask the optimiser for.
+inline constexpr int32_t NombreMaxExemplaires = 1'000'000;
+inline constexpr int32_t NombreMaxPlaques = 100'000;
+
 struct MONRect {
     int32_t Left = 0;
     int32_t Top = 0;

@@ -1,0 +1,235 @@
+#include "cli/Commandes.h"
+#include "cli/Json.h"
+#include "documents/FichierDebit.h"
+#include "engine/Optimisation.h"
+#include "strings/Nombres.h"
+
+#include <algorithm>
+
+namespace tavelune {
+
+namespace {
+
+constexpr char Separateur = ',';
+
+// The entry of a designation or reference list, empty when the list is shorter.
+std::string_view Entree(const std::vector<std::string>& textes, int32_t index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= textes.size())
+        return {};
+    return textes[static_cast<std::size_t>(index)];
+}
+
+void RectJson(EcrivainJson& j, const MONRect& r) {
+    j.DebutListe();
+    for (int32_t v : {r.Left, r.Top, r.Right, r.Bottom})
+        j.Nombre(v);
+    j.FinListe();
+}
+
+void DimensionsJson(EcrivainJson& j, const TPanneau& p) {
+    j.Champ("Longueur", p.Longueur);
+    j.Champ("Largeur", p.Largeur);
+    j.Champ("Epaisseur", p.Epaisseur);
+    j.Champ("Essence", p.Essence);
+    j.Champ("Sens", p.Sens);
+}
+
+void MargesJson(EcrivainJson& j, const Marges& m) {
+    j.Cle("MargesJob");
+    j.DebutObjet();
+    j.Champ("MargeLongueur", m.MargeLongueur);
+    j.Champ("MargeLargeur", m.MargeLargeur);
+    j.Champ("EcartEpaisseur", m.EcartEpaisseur);
+    j.Champ("MargesDifferenciees", m.MargesDifferenciees);
+    j.Champ("EpaisseurSuperieure", m.EpaisseurSuperieure);
+    j.FinObjet();
+}
+
+void PanneauxSaisisJson(EcrivainJson& j, const std::vector<Panneau_p>& panneaux) {
+    j.Cle("PanneauxSaisis");
+    j.DebutListe();
+    for (const auto& p : panneaux) {
+        j.DebutObjet();
+        DimensionsJson(j, p);
+        j.Champ("Nb", p.Nb);
+        j.FinObjet();
+    }
+    j.FinListe();
+}
+
+void PiecesSaisiesJson(EcrivainJson& j, const Debit& debit) {
+    j.Cle("PiecesSaisies");
+    j.DebutListe();
+    for (std::size_t i = 0; i < debit.PiecesSaisies.size(); ++i) {
+        const TPiece& p = debit.PiecesSaisies[i];
+        const auto position = static_cast<int32_t>(i);
+        j.DebutObjet();
+        j.Champ("Numero", p.Numero);
+        j.Champ("Longueur", p.Longueur);
+        j.Champ("Largeur", p.Largeur);
+        j.Champ("Epaisseur", p.Epaisseur);
+        j.Champ("Essence", p.Essence);
+        j.Champ("Sens", p.Sens);
+        j.Champ("Nb", p.Nb);
+        j.Champ("IndexDesignation", p.IndexDesignation);
+        j.Champ("Designation", Entree(debit.Designations, position));
+        j.Champ("Reference", Entree(debit.References, position));
+        j.FinObjet();
+    }
+    j.FinListe();
+}
+
+void PanneauxJson(EcrivainJson& j, const std::vector<Panneau_p>& panneaux) {
+    j.Cle("Panneaux");
+    j.DebutListe();
+    for (const auto& p : panneaux) {
+        j.DebutObjet();
+        DimensionsJson(j, p);
+        j.Champ("Surface", p.Surface);
+        j.Champ("LineaireDecoupe", p.LineaireDecoupe);
+        j.Cle("Chutes");
+        j.DebutListe();
+        for (const auto& c : p.Chutes)
+            RectJson(j, c);
+        j.FinListe();
+        j.Cle("Pieces");
+        j.DebutListe();
+        for (const auto& piece : p.Pieces) {
+            j.DebutObjet();
+            j.Champ("Numero", piece.Numero);
+            j.Cle("RectCoupe");
+            RectJson(j, piece.RectCoupe);
+            j.Cle("RectHorsTout");
+            RectJson(j, piece.RectHorsTout);
+            j.FinObjet();
+        }
+        j.FinListe();
+        j.FinObjet();
+    }
+    j.FinListe();
+}
+
+// The whole plan as one JSON document.
+void EcrirePlanJson(std::ostream& sortie, const Debit& debit) {
+    EcrivainJson j(sortie);
+    j.DebutObjet();
+    j.Champ("TypeDebit", debit.TypeDebit);
+    j.Champ("TraitScie", debit.TraitScie);
+    MargesJson(j, debit.MargesJob);
+    PanneauxSaisisJson(j, debit.PanneauxSaisis);
+    PiecesSaisiesJson(j, debit);
+    PanneauxJson(j, debit.Panneaux);
+    j.Cle("NonPlacees");
+    j.DebutListe();
+    for (int32_t numero : debit.NonPlacees)
+        j.Nombre(numero);
+    j.FinListe();
+    j.FinObjet();
+    sortie << '\n';
+}
+
+std::string Cote(int64_t mm) {
+    return TexteCote(static_cast<double>(mm), Separateur);
+}
+
+std::string TexteRect(const MONRect& r) {
+    return "[" + Cote(r.Left) + ", " + Cote(r.Top) + ", " + Cote(r.Right) + ", " + Cote(r.Bottom) +
+           "]";
+}
+
+std::string_view NomSens(int32_t sens) {
+    switch (sens) {
+    case Horizontal:
+        return "Horizontal";
+    case Vertical:
+        return "Vertical";
+    default:
+        return "Indifférent";
+    }
+}
+
+// "a  Porte vitrée": the reference and designation of a piece, found by its designation index.
+std::string NomPiece(const Debit& debit, int32_t indexDesignation, int32_t numero) {
+    std::string nom(Entree(debit.References, indexDesignation));
+    const std::string_view designation = Entree(debit.Designations, indexDesignation);
+    if (!designation.empty())
+        nom += (nom.empty() ? "" : "  ") + std::string(designation);
+    return nom.empty() ? "vitrage " + std::to_string(numero) : nom;
+}
+
+std::string NomPiece(const Debit& debit, const TPiece& piece) {
+    return NomPiece(debit, piece.IndexDesignation, piece.Numero);
+}
+
+// An unplaced copy is known by its number only.
+std::string NomNonPlacee(const Debit& debit, int32_t numero) {
+    const auto& pieces = debit.PiecesSaisies;
+    const auto p = std::find_if(pieces.begin(), pieces.end(),
+                                [numero](const TPiece& p) { return p.Numero == numero; });
+    return NomPiece(debit, p == pieces.end() ? -1 : p->IndexDesignation, numero);
+}
+
+void EcrirePanneauTexte(std::ostream& sortie, const Debit& debit, std::size_t i) {
+    const Panneau_p& p = debit.Panneaux[i];
+    sortie << "\nPlaque " << i + 1 << " sur " << debit.Panneaux.size() << " : " << Cote(p.Longueur)
+           << " x " << Cote(p.Largeur) << " mm, épaisseur " << Cote(p.Epaisseur) << " mm, verre "
+           << p.Essence << ", sens " << NomSens(p.Sens) << '\n';
+    sortie << "  Vitrages :" << (p.Pieces.empty() ? " aucun" : "") << '\n';
+    for (const auto& piece : p.Pieces)
+        sortie << "    " << NomPiece(debit, piece) << "  net " << TexteRect(piece.RectCoupe)
+               << "  hors tout " << TexteRect(piece.RectHorsTout) << '\n';
+    sortie << "  Chutes :" << (p.Chutes.empty() ? " aucune" : "") << '\n';
+    for (const auto& c : p.Chutes)
+        sortie << "    " << TexteRect(c) << '\n';
+    sortie << "  Linéaire de découpe : " << Cote(p.LineaireDecoupe) << " mm\n";
+}
+
+// The plan for a person to read.
+void EcrirePlanTexte(std::ostream& sortie, const Debit& debit) {
+    const Marges& m = debit.MargesJob;
+    sortie << (debit.TypeDebit == DebitSimple ? "Débit simple" : "Débit complexe")
+           << ", trait de scie " << Cote(debit.TraitScie) << " mm, marges " << Cote(m.MargeLongueur)
+           << " x " << Cote(m.MargeLargeur) << " mm\n";
+    sortie << "Rectangles en mm : [gauche, haut, droite, bas]\n";
+    for (std::size_t i = 0; i < debit.Panneaux.size(); ++i)
+        EcrirePanneauTexte(sortie, debit, i);
+    sortie << "\nVitrages non placés :" << (debit.NonPlacees.empty() ? " aucun" : "") << '\n';
+    for (int32_t numero : debit.NonPlacees)
+        sortie << "    " << NomNonPlacee(debit, numero) << '\n';
+}
+
+int Usage(std::ostream& erreurs) {
+    erreurs << "usage: tavelune-cli " << UsagePlan << '\n';
+    return SortieErreur;
+}
+
+} // namespace
+
+int CommandePlan(const Arguments& arguments, std::ostream& sortie, std::ostream& erreurs) {
+    bool json = false;
+    std::vector<std::string> fichiers;
+    for (const auto& a : arguments) {
+        if (a == "--json")
+            json = true;
+        else if (a.starts_with("--"))
+            return Usage(erreurs);
+        else
+            fichiers.push_back(a);
+    }
+    if (fichiers.size() != 1)
+        return Usage(erreurs);
+    Debit debit;
+    if (const std::string raison = OuvrirDebit(fichiers[0], debit); !raison.empty()) {
+        erreurs << "tavelune-cli: " << fichiers[0] << ": " << ErreurOuvertureDebit << " (" << raison
+                << ")\n";
+        return SortieErreur;
+    }
+    Optimisation(debit);
+    if (json)
+        EcrirePlanJson(sortie, debit);
+    else
+        EcrirePlanTexte(sortie, debit);
+    return SortieReussie;
+}
+
+} // namespace tavelune

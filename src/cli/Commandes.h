@@ -1,0 +1,22 @@
+// The commands of tavelune-cli, one file each. A command gets the arguments that
+// follow its name, writes its result to `sortie` and its one-line complaint to
+// `erreurs`, and returns the exit status.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavelune {
+
+inline constexpr int SortieReussie = 0;
+inline constexpr int SortieErreur = 2; // bad arguments, or an input that cannot be read
+
+using Arguments = std::vector<std::string>;
+
+// Reads the job, optimises it and prints the plan, for a person or as JSON.
+inline constexpr std::string_view UsagePlan = "plan JOB.deb [--json]";
+int CommandePlan(const Arguments& arguments, std::ostream& sortie, std::ostream& erreurs);
+
+} // namespace tavelune
