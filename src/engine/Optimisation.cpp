@@ -1,0 +1,165 @@
+#include "engine/Optimisation.h"
+
+#include "engine/Remplissage.h"
+
+#include <algorithm>
+#include <map>
+#include <utility>
+
+namespace tavelune {
+
+namespace {
+
+void AjouterCopies(std::vector<TPiece>& groupe, const TPiece& piece) {
+    for (int32_t k = 0; k < piece.Nb; ++k)
+        groupe.push_back(piece);
+}
+
+bool SensPresent(const std::vector<Panneau_p>& panneaux, int32_t sens) {
+    return std::any_of(panneaux.begin(), panneaux.end(),
+                       [sens](const Panneau_p& p) { return p.Sens == sens; });
+}
+
+void RetirerPlacees(std::vector<TPiece>& groupe, const std::vector<bool>& placee) {
+    std::size_t garde = 0;
+    for (std::size_t k = 0; k < groupe.size(); ++k)
+        if (!placee[k])
+            groupe[garde++] = std::move(groupe[k]);
+    groupe.resize(garde);
+}
+
+// Negative margins or kerf would lay pieces over one another: they count as none.
+Marges MargesPositives(Marges marges) {
+    marges.MargeLongueur = std::max(marges.MargeLongueur, 0);
+    marges.MargeLargeur = std::max(marges.MargeLargeur, 0);
+    return marges;
+}
+
+} // namespace
+
+void RegrouperPieces(Debit& debit) {
+    debit.Groupes.clear();
+    if (debit.PiecesSaisies.empty())
+        return;
+    if (debit.TypeDebit != DebitComplexe) {
+        debit.Groupes.emplace_back();
+        for (const TPiece& piece : debit.PiecesSaisies)
+            AjouterCopies(debit.Groupes.back(), piece);
+        return;
+    }
+    // All pieces of a non-empty group share its thickness and glass type, so the first
+    // group holding a matching piece is the one recorded for that pair.
+    std::map<std::pair<int32_t, int32_t>, std::size_t> groupeDe;
+    for (const TPiece& piece : debit.PiecesSaisies) {
+        const auto cle = std::make_pair(piece.Epaisseur, piece.Essence);
+        const auto trouve = groupeDe.find(cle);
+        if (trouve != groupeDe.end()) {
+            AjouterCopies(debit.Groupes[trouve->second], piece);
+            continue;
+        }
+        debit.Groupes.emplace_back();
+        AjouterCopies(debit.Groupes.back(), piece);
+        if (!debit.Groupes.back().empty())
+            groupeDe.emplace(cle, debit.Groupes.size() - 1);
+    }
+}
+
+void TrierGroupes(Debit& debit) {
+    for (auto& groupe : debit.Groupes)
+        std::stable_sort(groupe.begin(), groupe.end(), [](const TPiece& a, const TPiece& b) {
+            return Aire(a.RectCoupe) > Aire(b.RectCoupe);
+        });
+}
+
+void PreparerPanneaux(Debit& debit) {
+    for (Panneau_p& panneau : debit.Panneaux) {
+        panneau.Chutes.clear();
+        Reinitialiser(panneau);
+        if (!PanneauUtilisable(panneau))
+            panneau.Chutes.clear();
+    }
+    std::stable_sort(
+        debit.Panneaux.begin(), debit.Panneaux.end(),
+        [](const Panneau_p& a, const Panneau_p& b) { return Aire(a.Rect) < Aire(b.Rect); });
+}
+
+std::optional<std::size_t> ChoisirModele(std::span<const Panneau_p> panneaux, const TPiece& piece,
+                                         const Marges& marges) {
+    const bool memeSens = std::any_of(panneaux.begin(), panneaux.end(),
+                                      [&](const Panneau_p& p) { return p.Sens == piece.Sens; });
+    std::optional<std::size_t> choisi;
+    for (std::size_t t = 0; t < panneaux.size(); ++t) {
+        const Panneau_p& p = panneaux[t];
+        if (!PanneauUtilisable(p) || !PanneauConvient(p, piece, marges) ||
+            (memeSens && p.Sens != piece.Sens) || !PiecePasse(piece, p.Rect, marges, p.Sens))
+            continue;
+        if (!choisi || Aire(p.Rect) > Aire(panneaux[*choisi].Rect))
+            choisi = t;
+    }
+    return choisi;
+}
+
+bool EcarterPanneau(const std::vector<Panneau_p>& panneaux, const TPiece& piece,
+                    const Marges& marges, std::size_t j) {
+    if (marges.EpaisseurSuperieure == 0 || j + 1 >= panneaux.size())
+        return false;
+    const int64_t e = int64_t{piece.Epaisseur} + marges.EcartEpaisseur;
+    return std::any_of(panneaux.begin() + j + 1, panneaux.end(), [&](const Panneau_p& t) {
+        return t.Epaisseur < panneaux[j].Epaisseur && t.Epaisseur >= e &&
+               t.Essence == piece.Essence &&
+               std::any_of(t.Chutes.begin(), t.Chutes.end(),
+                           [&](const MONRect& r) { return PiecePasse(piece, r, marges, t.Sens); });
+    });
+}
+
+std::vector<int32_t> Optimiser(std::vector<std::vector<TPiece>>& groupes,
+                               std::vector<Panneau_p>& panneaux, const Marges& marges, int32_t K) {
+    std::vector<int32_t> nonPlacees;
+    for (auto& groupe : groupes) {
+        std::size_t s = 0;
+        while (!groupe.empty()) {
+            std::vector<bool> placee(groupe.size(), false);
+            for (std::size_t i = 0; i < groupe.size(); ++i) {
+                TPiece& piece = groupe[i];
+                const bool memeSens = SensPresent(panneaux, piece.Sens);
+                for (std::size_t j = s; j < panneaux.size(); ++j) {
+                    if (EcarterPanneau(panneaux, piece, marges, j) ||
+                        (memeSens && panneaux[j].Sens != piece.Sens))
+                        continue;
+                    if (PlacerPiece(panneaux[j], piece, groupe, i, marges, K)) {
+                        placee[i] = true;
+                        break;
+                    }
+                }
+            }
+            // The placed copies themselves leave the group, so two entered pieces
+            // sharing a Numero can never stand in for each other.
+            RetirerPlacees(groupe, placee);
+            // A piece that no sheet model can take would be offered new sheets forever.
+            while (!groupe.empty() && !ChoisirModele(panneaux, groupe.front(), marges)) {
+                nonPlacees.push_back(groupe.front().Numero);
+                groupe.erase(groupe.begin());
+            }
+            if (groupe.empty())
+                break;
+            s = panneaux.size();
+            const std::size_t m = *ChoisirModele(panneaux, groupe.front(), marges);
+            panneaux.push_back(CopierNeuf(panneaux[m]));
+        }
+    }
+    return nonPlacees;
+}
+
+void Optimisation(Debit& debit) {
+    debit.Panneaux.clear();
+    for (const Panneau_p& modele : debit.PanneauxSaisis)
+        for (int32_t k = 0; k < modele.Nb; ++k)
+            debit.Panneaux.push_back(CopierNeuf(modele));
+    RegrouperPieces(debit);
+    TrierGroupes(debit);
+    PreparerPanneaux(debit);
+    debit.NonPlacees = Optimiser(debit.Groupes, debit.Panneaux, MargesPositives(debit.MargesJob),
+                                 std::max(debit.TraitScie, 0));
+}
+
+} // namespace tavelune
