@@ -1,5 +1,7 @@
 #include "documents/Importation.h"
+#include "documents/Exportation.h"
 
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -181,4 +183,40 @@ TEST(Importation, PropositionDesPlaques) {
             EXPECT_EQ(p.Epaisseur, debit.PiecesSaisies[i].Epaisseur);
         }
     }
+}
+
+TEST(Importation, RelitLExportTexteEtLExemple) {
+    Debit job;
+    job.TypeDebit = DebitComplexe;
+    for (int32_t i = 0; i < 3; ++i) {
+        TPiece p;
+        p.Numero = i;
+        p.IndexDesignation = i;
+        p.Longueur = 1000 + 100 * i;
+        p.Largeur = 500;
+        p.Epaisseur = 4 + i;
+        p.Essence = i % 2;
+        p.Nb = i + 1;
+        ReinitialiserPiece(p);
+        job.PiecesSaisies.push_back(p);
+        job.Designations.push_back("Vitrage n°" + std::to_string(i + 1));
+    }
+    const EntetesExport entetes = {"Référence", "Désignation", "Nombre",  "Longueur",
+                                   "Largeur",   "Epaisseur",   "Vitrage", "Non spécifié"};
+    const std::string texte = Exporter(FormatExport::Texte, job, Essences, 1.0f, entetes, ',');
+    const ResultatImport r = LireListePieces(texte, true, 1.0f, Essences);
+    ASSERT_EQ(r.issue, IssueImport::Importee) << r.raison;
+    EXPECT_EQ(r.liste.Pieces, job.PiecesSaisies);
+    EXPECT_EQ(r.liste.Designations, job.Designations);
+    EXPECT_EQ(r.liste.References, (std::vector<std::string>{"a", "b", "c"}));
+
+    std::ifstream flux(std::string(TAVELUNE_SOURCE_DIR) + "/examples/liste-pieces.csv",
+                       std::ios::binary);
+    const std::string exemple{std::istreambuf_iterator<char>(flux),
+                              std::istreambuf_iterator<char>()};
+    const ResultatImport e = LireListePieces(exemple, true, 1.0f, {"Float", "Imprimé"});
+    ASSERT_EQ(e.issue, IssueImport::Importee) << e.raison;
+    EXPECT_EQ(e.liste.Pieces.size(), 8u);
+    EXPECT_EQ(e.liste.Designations[5], "Étagère vitrée");
+    EXPECT_EQ(e.liste.Pieces[6].Essence, 1);
 }
