@@ -106,7 +106,7 @@ private:
         const double mm = v ? std::trunc(*v * static_cast<double>(facteur_)) : 0;
         if (!v)
             raison = std::string(NomsChamps[c]) + " n'est pas un nombre entier";
-        else if (mm < minimum || mm > std::numeric_limits<int32_t>::max())
+        else if (!(mm >= minimum && mm <= std::numeric_limits<int32_t>::max()))
             raison = std::string(NomsChamps[c]) + " hors limites";
         else
             return static_cast<int32_t>(mm);
@@ -209,17 +209,16 @@ void ProposerPanneaux(Debit& debit, float longueurDefaut, float largeurDefaut) {
             }
             continue;
         }
+        // Only the first sheet starts from the default size.
         const bool premier = panneaux.empty();
-        Panneau_p neuf = NouveauPanneau(longueur, largeur);
+        const int32_t l = premier ? AuMoinsDefaut(longueur, longueurDefaut) : longueur;
+        const int32_t w = premier ? AuMoinsDefaut(largeur, largeurDefaut) : largeur;
+        Panneau_p neuf = NouveauPanneau(l, w);
         neuf.Epaisseur = piece.Epaisseur;
         neuf.Essence = piece.Essence;
         neuf.Sens = piece.Sens;
         neuf.Nb = 1;
-        if (premier)
-            FixerCotes(neuf, AuMoinsDefaut(longueur, longueurDefaut),
-                       AuMoinsDefaut(largeur, largeurDefaut));
-        else
-            FixerCotes(neuf, longueur, largeur);
+        FixerCotes(neuf, l, w);
         panneaux.push_back(std::move(neuf));
     }
     debit.TypeDebit = panneaux.size() <= 1 ? DebitSimple : DebitComplexe;
