@@ -1,0 +1,42 @@
+// The settings and list files kept in one folder (the working directory):
+// Unite.dat, Langue.dat, Options.dat, FVitrages.dat or AVitrages.dat,
+// FDimPanneaux.dat and FDimPieces.dat.
+#pragma once
+
+#include "model/Reglages.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace tavelune {
+
+// The glass-type file for a language base: FVitrages.dat for 0, AVitrages.dat otherwise.
+std::string NomFichierEssences(int32_t baseLangue);
+
+// Reads every settings file of the folder, in order: unit, language, options,
+// glass types, sheet dimensions, piece dimensions. A missing or unreadable file
+// gives its defaults; a missing unit or language file marks it to be written at
+// close. The default designations come from texte(id + language base); texte is
+// called with the base already added. Damaged files give what they hold: never
+// an error.
+Reglages LireReglages(const std::filesystem::path& dossier, const TexteTable& texte);
+
+struct EchecEcriture {
+    std::string fichier;
+    std::string raison;
+
+    friend bool operator==(const EchecEcriture&, const EchecEcriture&) = default;
+};
+
+// Writes the marked files at close, in order: glass types (only when the list
+// is not empty), sheet dimensions, piece dimensions, unit, language, options.
+// Each file is replaced whole; the writes that failed are returned.
+std::vector<EchecEcriture> EcrireReglages(const std::filesystem::path& dossier,
+                                          const Reglages& reglages);
+
+// Removes Options.dat so that the next run starts from the defaults. A missing
+// file is not an error; returns the reason of a failure, else an empty text.
+std::string SupprimerOptions(const std::filesystem::path& dossier);
+
+} // namespace tavelune
