@@ -136,7 +136,6 @@ struct Debit {
     std::vector<int32_t> NonPlacees;
 };
 
-inline constexpr int64_t NombreMaxExemplaires = 1'000'000;
 // Sheet operations.
 void Reinitialiser(Panneau_p& panneau);
 Panneau_p CopierNeuf(const Panneau_p& modele);
