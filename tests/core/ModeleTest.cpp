@@ -12,7 +12,7 @@ TEST(Modele, ConversionALaSaisie) {
         int32_t attendu;
     };
     const Cas cas[] = {
-        {10, FacteurPouce(), 254}, {12.3, 10.0f, 123}, {0.4, 1.0f, 0}, {0.5, 1.0f, 1},
+        {10, FacteurPouce(), 254}, {12.3, 10.0f, 123},   {0.4, 1.0f, 0}, {0.5, 1.0f, 1},
         {149.5, 1.0f, 150},        {2.5, 1000.0f, 2500},
     };
     for (const auto& c : cas)

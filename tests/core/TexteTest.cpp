@@ -1,5 +1,5 @@
-#include "strings/Nombres.h"
 #include "strings/Texte.h"
+#include "strings/Nombres.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,9 @@ TEST(TexteCote, ArronditAuCentiemeLoinDeZero) {
         double x;
         const char* attendu;
     };
-    const Cas cas[] = {{1250, "1250"}, {12.5, "12,5"},   {3.14159, "3,14"},   {0.125, "0,13"},
-                       {-0.125, "-0,13"}, {0, "0"},      {-0.001, "0"},       {250.5, "250,5"},
-                       {25.05, "25,05"},  {1.999, "2"},  {10.00000015, "10"}, {0.005, "0,01"}};
+    const Cas cas[] = {{1250, "1250"},    {12.5, "12,5"}, {3.14159, "3,14"},   {0.125, "0,13"},
+                       {-0.125, "-0,13"}, {0, "0"},       {-0.001, "0"},       {250.5, "250,5"},
+                       {25.05, "25,05"},  {1.999, "2"},   {10.00000015, "10"}, {0.005, "0,01"}};
     for (const auto& c : cas)
         EXPECT_EQ(TexteCote(c.x, ','), c.attendu) << c.x;
     EXPECT_EQ(TexteCote(12.5, '.'), "12.5");
@@ -51,7 +51,7 @@ TEST(Texte, CaracteresEtMinuscules) {
 }
 
 TEST(Texte, LettresDesPieces) {
-    const std::pair<int32_t, const char*> cas[] = {{0, "a"},   {25, "z"},  {26, "aa"}, {27, "ab"},
+    const std::pair<int32_t, const char*> cas[] = {{0, "a"},    {25, "z"}, {26, "aa"}, {27, "ab"},
                                                    {701, "zz"}, {702, ""}, {-1, ""}};
     for (const auto& [numero, lettres] : cas)
         EXPECT_EQ(LettresPiece(numero), lettres) << numero;
