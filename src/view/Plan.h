@@ -8,6 +8,7 @@
 #include "view/Reglages.h"
 
 #include <cstdint>
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,6 +39,15 @@ std::optional<float> CalculerEchelle(int32_t a, int32_t b, int32_t entete,
                                      const std::vector<Panneau_p>& elements);
 std::optional<float> CalculerEchelle(int32_t a, int32_t b, int32_t entete,
                                      const std::vector<TPiece>& elements);
+
+// The header allowances the window passes to CalculerEchelle (toolbar height and h
+// in 0.1 mm): room for the heading lines of a sheet or of an entered piece.
+inline int32_t EnteteFenetrePanneaux(int32_t barre, int32_t h) {
+    return (std::abs(barre) + 4 * h + 190) / 2;
+}
+inline int32_t EnteteFenetrePieces(int32_t barre, int32_t h) {
+    return (std::abs(barre) + 7 * h + 230) / 2;
+}
 
 // Outline, outside dimension lines and heading lines of a sheet or of an entered piece.
 void DessinerCadre(const Plan& plan, const TPanneau& panneau);
