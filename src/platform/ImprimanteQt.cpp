@@ -70,7 +70,7 @@ ImprimantePdf::ImprimantePdf(std::filesystem::path chemin)
 
 bool ImprimantePdf::FinDocument() {
     if (!ImprimantePagee::FinDocument()) {
-        erreur_ = "PDF";
+        erreur_ = "the PDF could not be produced";
         return false;
     }
     const QByteArray& octets = Tampon.data();
@@ -113,7 +113,7 @@ void ImprimantePng::EcrirePage() {
     QBuffer tampon;
     tampon.open(QIODevice::WriteOnly);
     if (!image_.save(&tampon, "PNG")) {
-        erreur_ = "PNG";
+        erreur_ = "the PNG image could not be encoded";
         return;
     }
     std::filesystem::path chemin = base_;

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPrinter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -135,6 +136,15 @@ TEST(CanevasQt, PanneauxEnPdfEtEnPng) {
     const std::string octets = Lire(chemin);
     ASSERT_EQ(octets.substr(0, 5), "%PDF-");
     EXPECT_EQ(PagesPdf(octets), 3);
+
+    // The same run on a printer (here one that prints to a file).
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dossier.path() + "/imprimante.pdf");
+    ImprimantePagee imprimante(printer);
+    ASSERT_TRUE(ImprimerPanneaux(imprimante, d, essences, reglages));
+    EXPECT_GT(imprimante.LargeurPage(), imprimante.HauteurPage()); // landscape
+    EXPECT_EQ(PagesPdf(Lire((dossier.path() + "/imprimante.pdf").toStdString())), 3);
 
     const std::string base = (dossier.path() + "/plan").toStdString();
     ImprimantePng png(base);
