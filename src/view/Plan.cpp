@@ -59,7 +59,8 @@ struct Element {
     int32_t IndexDesignation;
 };
 
-// Three points: a dimension line's end and the two strokes back from it.
+// An arrowhead: the end of a dimension line and two 10-unit strokes back from it,
+// along x (dx = ±10, a horizontal line) or along y (dy = ±10, a vertical line).
 void Fleche(Canvas& c, Point bout, int32_t dx, int32_t dy) {
     if (dx != 0)
         c.Polyligne({{bout.x + dx, bout.y + 10}, bout, {bout.x + dx, bout.y - 10}});
