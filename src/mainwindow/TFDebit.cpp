@@ -75,6 +75,14 @@ private:
     Aide& aide;
 };
 
+QAction* NouvelleEntree(QMenu& menu, const char* nom, int rubrique = 0) {
+    QAction* entree = menu.addAction(QString());
+    entree->setObjectName(QString::fromLatin1(nom));
+    if (rubrique)
+        entree->setProperty(ProprieteRubrique, rubrique);
+    return entree;
+}
+
 } // namespace
 
 // The client area below the menu: the tool bar and the drawing.
@@ -117,14 +125,6 @@ void TFDebit::FormCreate(const QStringList& arguments) {
         move(ecran->availableGeometry().center() - rect().center());
     if (!arguments.isEmpty())
         fichierInitial = arguments.front().toStdString();
-}
-
-QAction* NouvelleEntree(QMenu& menu, const char* nom, int rubrique = 0) {
-    QAction* entree = menu.addAction(QString());
-    entree->setObjectName(QString::fromLatin1(nom));
-    if (rubrique)
-        entree->setProperty(ProprieteRubrique, rubrique);
-    return entree;
 }
 
 void TFDebit::CreerMenus() {
@@ -280,6 +280,7 @@ void TFDebit::FormActivate() {
     textes = Textes(reglages.BaseLangue);
     DefinirLegendes();
     setWindowTitle(VersQt(textes.Text(0)));
+    reserveImpression = ReserveImpression;
     if (!fichierInitial.empty()) {
         // The job is drawn at once: take the client area's size now.
         if (layout())
@@ -757,7 +758,7 @@ bool TFDebit::ImprimerVue(Imprimante& imprimante, Commande commande) {
     case VuePieces:
         return ImprimerPieces(imprimante, debit, reglages.Essences, r, commande);
     case VueFiche:
-        return ImprimerFiche(imprimante, debit, reglages.Essences, r, commande);
+        return ImprimerFiche(imprimante, debit, reglages.Essences, r, commande, reserveImpression);
     default:
         return true;
     }

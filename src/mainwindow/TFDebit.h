@@ -65,8 +65,6 @@ public:
     EtatDebit& Etat() { return etat; }
     const EtatVue& Vues() const { return vue; }
 
-    TFCaractPanneaux& FenetreRecapitulatif() { return *caractPanneaux; }
-
     // Commands, named after their menu entries and buttons.
     void OuvrirClick();
     void EnregistrerClick();
@@ -140,6 +138,7 @@ private:
     EtatDebit etat;
     EtatVue vue;
     std::string fichierInitial;
+    int32_t reserveImpression = 0; // printer pixels kept off the cutting list's page
     bool demarre = false;
     bool ferme = false;
 

@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScrollBar>
@@ -489,6 +490,17 @@ TEST_F(TFDebitTest, Apropos) {
 
 TEST_F(TFDebitTest, AideEtPagesWeb) {
     Demarrer();
+    // F1 on a highlighted menu entry opens its topic; on the window, the contents.
+    auto* menu = fenetre->findChild<QMenu*>(QStringLiteral("Fichier"));
+    menu->popup(fenetre->mapToGlobal(QPoint(0, 0)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+    menu->setActiveAction(&Action("Ouvrir"));
+    QTest::keyClick(menu, Qt::Key_F1);
+    menu->close();
+    EXPECT_EQ(faux.AideEnLigne.Appels(),
+              (std::vector<AppelAide>{{AppelAide::Genre::Rubrique, 60}}));
+    faux.AideEnLigne = AideScriptee();
+
     Action("AideDebit").trigger();
     Action("Guide").trigger();
     EXPECT_EQ(faux.AideEnLigne.Appels(),
@@ -535,6 +547,20 @@ TEST_F(TFCaractPanneauxTest, BarreDeDefilement) {
             EXPECT_EQ(fenetre.Surface().y(), -95);
         }
     }
+}
+
+// Without a printer the summary goes to a PDF file, on one page however long it is.
+TEST_F(TFCaractPanneauxTest, ImpressionSurUnePage) {
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "une imprimante est installée";
+    QTemporaryDir dossier;
+    const fs::path pdf = fs::path(dossier.path().toStdString()) / "recap.pdf";
+    TFCaractPanneaux fenetre(plateforme, Textes(), nullptr);
+    const std::vector<METRAGE> metrages(40, METRAGE{"1,61x1,2m - indifférent", 1});
+    fenetre.Afficher(metrages, ReglagesDessin{});
+    faux.Fichiers.Repondre(pdf.string());
+    fenetre.BtnImprimerClick();
+    EXPECT_EQ(PagesPdf(pdf), 1);
 }
 
 } // namespace
