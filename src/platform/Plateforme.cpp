@@ -1,0 +1,10 @@
+#include "platform/Plateforme.h"
+
+#include "platform/Locale.h"
+
+namespace tavelune {
+
+PlateformeQt::PlateformeQt()
+    : services{messages, fichiers, impression, modal, aide, web, SeparateurDecimal()} {}
+
+} // namespace tavelune

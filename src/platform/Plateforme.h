@@ -1,0 +1,43 @@
+// The platform services handed to the windows: one reference per seam and the
+// regional decimal separator. PlateformeQt owns the desktop set; tests use
+// PlateformeScriptee.
+#pragma once
+
+#include "platform/Aide.h"
+#include "platform/DialogueImpression.h"
+#include "platform/DialoguesFichiers.h"
+#include "platform/ExecuteurModal.h"
+#include "platform/Messages.h"
+#include "platform/Navigateur.h"
+
+namespace tavelune {
+
+struct Plateforme {
+    BoitesMessage& Messages;
+    DialoguesFichiers& Fichiers;
+    DialogueImpression& Impression;
+    ExecuteurModal& Modal;
+    Aide& AideEnLigne;
+    Navigateur& Web;
+    char Separateur;
+};
+
+class PlateformeQt {
+public:
+    PlateformeQt();
+    PlateformeQt(const PlateformeQt&) = delete;
+    PlateformeQt& operator=(const PlateformeQt&) = delete;
+
+    Plateforme& Services() { return services; }
+
+private:
+    BoitesMessageQt messages;
+    DialoguesFichiersQt fichiers;
+    DialogueImpressionQt impression;
+    ExecuteurModalQt modal;
+    AideQt aide;
+    NavigateurQt web;
+    Plateforme services;
+};
+
+} // namespace tavelune

@@ -1,0 +1,44 @@
+// Base of GUI tests that drive windows through the scripted platform: an
+// unforeseen box or dialog fails the test, and so does a scripted answer that
+// nothing used.
+#pragma once
+
+#include "platform/PlateformeScriptee.h"
+
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <functional>
+
+namespace tavelune {
+
+inline void PrintTo(const Message& message, std::ostream* flux) {
+    *flux << Decrire(message);
+}
+
+class TestPlateforme : public ::testing::Test {
+protected:
+    TestPlateforme() {
+        faux.Imprevu.Rapporteur = [](const std::string& quoi) { ADD_FAILURE() << quoi; };
+    }
+
+    void TearDown() override {
+        for (const std::string& ligne : faux.ScriptsInutilises())
+            ADD_FAILURE() << ligne;
+    }
+
+    // The next modal dialog must be a D; the script drives it.
+    template <class D> void Scripter(std::function<void(D&)> script) {
+        faux.Modal.Scripter([script = std::move(script)](QDialog& dialogue) {
+            auto* attendu = dynamic_cast<D*>(&dialogue);
+            ASSERT_NE(attendu, nullptr)
+                << "dialogue inattendu : " << dialogue.windowTitle().toStdString();
+            script(*attendu);
+        });
+    }
+
+    PlateformeScriptee faux;
+    Plateforme& plateforme = faux.Services();
+};
+
+} // namespace tavelune
