@@ -1,0 +1,62 @@
+// Pieces shared by the entry dialogs and the dimension manager: texts between
+// the core and Qt, control colours, the pattern-direction picture, right-click
+// picking and the messages that refuse a typed value.
+#pragma once
+
+#include "model/Modele.h"
+#include "platform/Messages.h"
+#include "strings/TableTextes.h"
+
+#include <QPixmap>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class QComboBox;
+class QWidget;
+
+namespace tavelune {
+
+QString Q(std::string_view utf8);
+std::string S(const QString& texte);
+
+// Enabled with the window colour, or disabled with the button-face colour.
+void Activer(QWidget& controle, bool actif);
+
+// The picture of a pattern direction (0, 1, 2).
+QPixmap ImageSens(int32_t sens);
+
+// Fills a direction list with "Horizontal", "Vertical", "Indifférent".
+void RemplirSens(QComboBox& liste, const Textes& textes);
+
+// A right mouse press on the control runs the handler instead of its context menu.
+void ConnecterClicDroit(QWidget& controle, std::function<void()> gestionnaire);
+
+// The tab order, in the order given.
+void OrdreTabulation(std::initializer_list<QWidget*> controles);
+
+// "Valeur non valide" box with the exclamation icon.
+Message ValeurNonValide(const Textes& textes, std::string texte);
+
+// A refused number: its text, a line break and the reminder of the decimal separator.
+std::string AvecRappelSeparateur(const Textes& textes, int32_t id);
+
+// A length label: the field's name, " en " and the unit's name.
+QString LibelleEnUnite(const Textes& textes, int32_t id, const UNITE_MESURE& unite);
+
+// Millimetres shown in the unit.
+QString TexteEnUnite(double millimetres, const UNITE_MESURE& unite, char separateur);
+
+// Position of the glass type in the list, -1 when it is not there.
+int32_t IndexEssence(const std::vector<std::string>& essences, const std::string& nom);
+
+// A glass type typed in the box and missing from the list: asks whether to add
+// it; Yes appends it to the list and to the box and selects it. True when added.
+bool ProposerEssence(BoitesMessage& messages, const Textes& textes, QComboBox& boite,
+                     std::vector<std::string>& essences);
+
+} // namespace tavelune
