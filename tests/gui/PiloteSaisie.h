@@ -45,7 +45,7 @@ inline void Choisir(QComboBox& liste, int index) {
 inline void SaisirListe(QComboBox& liste, const QString& texte) {
     QTest::mouseClick(liste.lineEdit(), Qt::LeftButton);
     liste.lineEdit()->selectAll();
-    QTest::keyClicks(liste.lineEdit(), texte);
+    liste.lineEdit()->insert(texte); // typed as is, accents included
     QTest::keyClick(liste.lineEdit(), Qt::Key_Tab);
 }
 
