@@ -1,4 +1,5 @@
 #include "cli/Commandes.h"
+#include "cli/Contexte.h"
 #include "cli/Json.h"
 #include "documents/FichierDebit.h"
 #include "engine/Optimisation.h"
@@ -169,11 +170,18 @@ std::string NomNonPlacee(const Debit& debit, int32_t numero) {
     return NomPiece(debit, p == pieces.end() ? -1 : p->IndexDesignation, numero);
 }
 
-void EcrirePanneauTexte(std::ostream& sortie, const Debit& debit, std::size_t i) {
+// The glass type by its name in the list of the current directory, else by its number.
+std::string NomVerre(const std::vector<std::string>& essences, int32_t essence) {
+    const std::string_view nom = Entree(essences, essence);
+    return nom.empty() ? "verre " + std::to_string(essence) : "verre " + std::string(nom);
+}
+
+void EcrirePanneauTexte(std::ostream& sortie, const Debit& debit,
+                        const std::vector<std::string>& essences, std::size_t i) {
     const Panneau_p& p = debit.Panneaux[i];
     sortie << "\nPlaque " << i + 1 << " sur " << debit.Panneaux.size() << " : " << Cote(p.Longueur)
-           << " x " << Cote(p.Largeur) << " mm, épaisseur " << Cote(p.Epaisseur) << " mm, verre "
-           << p.Essence << ", sens " << NomSens(p.Sens) << '\n';
+           << " x " << Cote(p.Largeur) << " mm, épaisseur " << Cote(p.Epaisseur) << " mm, "
+           << NomVerre(essences, p.Essence) << ", sens " << NomSens(p.Sens) << '\n';
     sortie << "  Vitrages :" << (p.Pieces.empty() ? " aucun" : "") << '\n';
     for (const auto& piece : p.Pieces)
         sortie << "    " << NomPiece(debit, piece) << "  net " << TexteRect(piece.RectCoupe)
@@ -185,14 +193,15 @@ void EcrirePanneauTexte(std::ostream& sortie, const Debit& debit, std::size_t i)
 }
 
 // The plan for a person to read.
-void EcrirePlanTexte(std::ostream& sortie, const Debit& debit) {
+void EcrirePlanTexte(std::ostream& sortie, const Debit& debit,
+                     const std::vector<std::string>& essences) {
     const Marges& m = debit.MargesJob;
     sortie << (debit.TypeDebit == DebitSimple ? "Débit simple" : "Débit complexe")
            << ", trait de scie " << Cote(debit.TraitScie) << " mm, marges " << Cote(m.MargeLongueur)
            << " x " << Cote(m.MargeLargeur) << " mm\n";
     sortie << "Rectangles en mm : [gauche, haut, droite, bas]\n";
     for (std::size_t i = 0; i < debit.Panneaux.size(); ++i)
-        EcrirePanneauTexte(sortie, debit, i);
+        EcrirePanneauTexte(sortie, debit, essences, i);
     sortie << "\nVitrages non placés :" << (debit.NonPlacees.empty() ? " aucun" : "") << '\n';
     for (int32_t numero : debit.NonPlacees)
         sortie << "    " << NomNonPlacee(debit, numero) << '\n';
@@ -219,16 +228,13 @@ int CommandePlan(const Arguments& arguments, std::ostream& sortie, std::ostream&
     if (fichiers.size() != 1)
         return Usage(erreurs);
     Debit debit;
-    if (const std::string raison = OuvrirDebit(fichiers[0], debit); !raison.empty()) {
-        erreurs << "tavelune-cli: " << fichiers[0] << ": " << ErreurOuvertureDebit << " (" << raison
-                << ")\n";
+    if (!LireDebitCli(fichiers[0], debit, erreurs))
         return SortieErreur;
-    }
     Optimisation(debit);
     if (json)
         EcrirePlanJson(sortie, debit);
     else
-        EcrirePlanTexte(sortie, debit);
+        EcrirePlanTexte(sortie, debit, LireContexte().reglages.Essences);
     return SortieReussie;
 }
 

@@ -17,6 +17,8 @@ struct Commande {
 
 constexpr Commande Commandes[] = {
     {"plan", UsagePlan, CommandePlan},
+    {"import", UsageImport, CommandeImport},
+    {"export", UsageExport, CommandeExport},
 };
 
 int Usage() {
