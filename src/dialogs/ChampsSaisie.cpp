@@ -11,14 +11,6 @@
 
 namespace tavelune {
 
-QString Q(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-std::string S(const QString& texte) {
-    return texte.toStdString();
-}
-
 void Activer(QWidget& controle, bool actif) {
     controle.setEnabled(actif);
     QPalette palette = controle.palette();
@@ -40,7 +32,7 @@ QPixmap ImageSens(int32_t sens) {
 void RemplirSens(QComboBox& liste, const Textes& textes) {
     liste.clear();
     for (const int32_t id : {51, 52, 53})
-        liste.addItem(Q(textes.Text(id)));
+        liste.addItem(VersQt(textes.Text(id)));
 }
 
 namespace {
@@ -90,11 +82,11 @@ std::string AvecRappelSeparateur(const Textes& textes, int32_t id) {
 }
 
 QString LibelleEnUnite(const Textes& textes, int32_t id, const UNITE_MESURE& unite) {
-    return Q(textes.Text(id) + textes.Text(47) + unite.Nom);
+    return VersQt(textes.Text(id) + textes.Text(47) + unite.Nom);
 }
 
 QString TexteEnUnite(double millimetres, const UNITE_MESURE& unite, char separateur) {
-    return Q(TexteCote(millimetres / static_cast<double>(unite.Facteur), separateur));
+    return VersQt(TexteCote(millimetres / static_cast<double>(unite.Facteur), separateur));
 }
 
 int32_t IndexEssence(const std::vector<std::string>& essences, const std::string& nom) {
@@ -106,7 +98,7 @@ int32_t IndexEssence(const std::vector<std::string>& essences, const std::string
 
 bool ProposerEssence(BoitesMessage& messages, const Textes& textes, QComboBox& boite,
                      std::vector<std::string>& essences) {
-    const std::string nom = S(boite.currentText());
+    const std::string nom = DepuisQt(boite.currentText());
     if (nom.empty() || TextePresent(essences, nom))
         return false;
     const Message question{textes.Text(115), textes.Text(116), IconeMessage::Question,
@@ -114,7 +106,7 @@ bool ProposerEssence(BoitesMessage& messages, const Textes& textes, QComboBox& b
     if (messages.Afficher(question) != ReponseMessage::Oui)
         return false;
     essences.push_back(nom);
-    boite.addItem(Q(nom));
+    boite.addItem(VersQt(nom));
     boite.setCurrentIndex(boite.count() - 1);
     return true;
 }

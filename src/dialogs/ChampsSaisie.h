@@ -1,9 +1,9 @@
-// Pieces shared by the entry dialogs and the dimension manager: texts between
-// the core and Qt, control colours, the pattern-direction picture, right-click
-// picking and the messages that refuse a typed value.
+// Pieces shared by the entry dialogs and the dimension manager: control colours, the
+// pattern-direction picture, right-click picking and the messages that refuse a typed value.
 #pragma once
 
 #include "model/Modele.h"
+#include "platform/Conversions.h"
 #include "platform/Messages.h"
 #include "strings/TableTextes.h"
 

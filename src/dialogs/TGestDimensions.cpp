@@ -22,7 +22,7 @@ int32_t Millimetres(float valeur) {
 TGestDimensions::TGestDimensions(Plateforme& plateforme, const Reglages& reglages, QWidget* parent)
     : QDialog(parent), plateforme(plateforme), reglages(reglages), textes(reglages.BaseLangue) {
     setObjectName("TGestDimensions");
-    setWindowTitle(Q(textes.Text(186)));
+    setWindowTitle(VersQt(textes.Text(186)));
     setFixedSize(312, 262);
     FermetureSeule(*this);
     ConnecterAide(*this, plateforme.AideEnLigne, 160);
@@ -42,17 +42,17 @@ TGestDimensions::TGestDimensions(Plateforme& plateforme, const Reglages& reglage
     placer(BtnAjouter, "BtnAjouter", 7, 224);
     placer(BtnSupprimer, "BtnSupprimer", 116, 224);
     placer(BtnOK, "BtnOK", 225, 224);
-    LblLongueur.setText(Q(textes.Text(41)));
-    LblLargeur.setText(Q(textes.Text(42)));
-    LblEpaisseur.setText(Q(textes.Text(45)));
+    LblLongueur.setText(VersQt(textes.Text(41)));
+    LblLargeur.setText(VersQt(textes.Text(42)));
+    LblEpaisseur.setText(VersQt(textes.Text(45)));
     for (QLabel* libelle : {&LblLongueur, &LblLargeur, &LblEpaisseur})
         libelle->adjustSize();
     for (QLineEdit* edit : {&EdtLongueur, &EdtLargeur, &EdtEpaisseur})
         edit->resize(45, 21);
     LbDimensions.resize(298, 167);
-    BtnAjouter.setText(Q(textes.Text(59)));
-    BtnSupprimer.setText(Q(textes.Text(60)));
-    BtnOK.setText(Q(textes.Text(36)));
+    BtnAjouter.setText(VersQt(textes.Text(59)));
+    BtnSupprimer.setText(VersQt(textes.Text(60)));
+    BtnOK.setText(VersQt(textes.Text(36)));
     for (QPushButton* bouton : {&BtnAjouter, &BtnSupprimer, &BtnOK}) {
         bouton->resize(80, 25);
         bouton->setAutoDefault(false);
@@ -168,7 +168,7 @@ void TGestDimensions::ControlerSaisie(const Saisie& saisie, float maximum, int32
     if (!saisie.Edit.isModified() || saisie.Edit.text().isEmpty())
         return;
     saisie.Edit.setModified(false);
-    const auto lu = LireReel(S(saisie.Edit.text()), plateforme.Separateur);
+    const auto lu = LireReel(DepuisQt(saisie.Edit.text()), plateforme.Separateur);
     const double valeur = lu ? *lu * static_cast<double>(reglages.UniteJob.Facteur) : 0.0;
     // A value under one millimetre would be kept as a side of 0.
     if (!lu || !(valeur >= 1.0) || valeur > maximum) {

@@ -39,7 +39,7 @@ TSelPanneaux::TSelPanneaux(Plateforme& plateforme, const Reglages& reglages,
       panneauxMinuscule(Minuscules(reglages.Options.DesignationPanneaux)),
       piecesMinuscule(Minuscules(reglages.Options.DesignationPieces)) {
     setObjectName("TSelPanneaux");
-    setWindowTitle(Q(textes.Text(32) + panneauxMinuscule));
+    setWindowTitle(VersQt(textes.Text(32) + panneauxMinuscule));
     setFixedSize(367, 350);
     SansMenuSysteme(*this);
     ConnecterAide(*this, plateforme.AideEnLigne, 1020);
@@ -79,18 +79,18 @@ void TSelPanneaux::ConstruireControles() {
     Placer(BtnSupprimer, *this, "BtnSupprimer", 184, 314, 80, 25);
     Placer(BtnTerminer, *this, "BtnTerminer", 279, 314, 80, 25);
 
-    lblSens.setText(Q(textes.Text(43)));
+    lblSens.setText(VersQt(textes.Text(43)));
     RemplirSens(CbxSens, textes);
-    GroupBox2.setTitle(Q(textes.Text(33)));
-    ChbNbPanneaux.setText(Q(textes.Text(33)));
-    lblNb.setText(Q(textes.Text(44)));
-    GpbDebitComplexe.setTitle(Q(textes.Text(24)));
-    lblEssence.setText(Q(textes.Text(46)));
+    GroupBox2.setTitle(VersQt(textes.Text(33)));
+    ChbNbPanneaux.setText(VersQt(textes.Text(33)));
+    lblNb.setText(VersQt(textes.Text(44)));
+    GpbDebitComplexe.setTitle(VersQt(textes.Text(24)));
+    lblEssence.setText(VersQt(textes.Text(46)));
     CbxEssence.setEditable(true);
     CbxEssence.setInsertPolicy(QComboBox::NoInsert);
     for (QLabel* libelle : {&lblSens, &lblNb, &lblEssence})
         libelle->adjustSize();
-    const QString bulle = Q(textes.Text(16));
+    const QString bulle = VersQt(textes.Text(16));
     for (QLineEdit* edit : {&EdtLongueur, &EdtLargeur, &EdtEpaisseur})
         edit->setToolTip(bulle);
     EdtCompteur.setReadOnly(true);
@@ -99,7 +99,7 @@ void TSelPanneaux::ConstruireControles() {
                                                         {&BtnAnnul, 37},     {&BtnNouveau, 77},
                                                         {&BtnSupprimer, 60}, {&BtnTerminer, 38}};
     for (const auto& [bouton, id] : boutons) {
-        bouton->setText(Q(textes.Text(id)));
+        bouton->setText(VersQt(textes.Text(id)));
         bouton->setAutoDefault(false);
     }
     OrdreTabulation({&EdtLongueur, &EdtLargeur, &CbxSens, &ChbNbPanneaux, &EdtNb, &EdtEpaisseur,
@@ -151,7 +151,7 @@ void TSelPanneaux::Initialiser() {
     CbxEssence.clear();
     if (Essences)
         for (const std::string& nom : *Essences)
-            CbxEssence.addItem(Q(nom));
+            CbxEssence.addItem(VersQt(nom));
     Activer(CbxSens, Options.SensFil != 0);
     lblSens.setEnabled(Options.SensFil != 0);
     if (!Options.SensFil)
@@ -241,7 +241,7 @@ void TSelPanneaux::ControlerCote(QLineEdit& edit, float& courante, bool& modifie
     if (!edit.isModified())
         return;
     edit.setModified(false);
-    const auto lu = LireReel(S(edit.text()), plateforme.Separateur);
+    const auto lu = LireReel(DepuisQt(edit.text()), plateforme.Separateur);
     const double valeur = lu ? *lu * static_cast<double>(UniteJob.Facteur) : 0.0;
     // Under one millimetre the sheet would be kept with a side of 0.
     if (!lu || !(valeur >= 1.0) || valeur > maximum) {
@@ -271,7 +271,7 @@ void TSelPanneaux::EdtNbExit() {
     if (!EdtNb.isModified())
         return;
     EdtNb.setModified(false);
-    const auto nombre = LireEntier(S(EdtNb.text()));
+    const auto nombre = LireEntier(DepuisQt(EdtNb.text()));
     if (!nombre || *nombre == 0) {
         plateforme.Messages.Afficher(ValeurNonValide(textes, textes.Text(107)));
         EdtNb.setText("1");
@@ -287,7 +287,7 @@ void TSelPanneaux::EdtEpaisseurExit() {
     if (!EdtEpaisseur.isModified())
         return;
     EdtEpaisseur.setModified(false);
-    const auto lu = LireReel(S(EdtEpaisseur.text()), plateforme.Separateur);
+    const auto lu = LireReel(DepuisQt(EdtEpaisseur.text()), plateforme.Separateur);
     // Rounded to the millimetre: 149,5 is the largest thickness kept below 150.
     const double valeur = lu ? *lu * static_cast<double>(UniteJob.Facteur) + 0.5 : 0.0;
     if (!lu || !(valeur > 0) || !(valeur <= EpaisseurMaxi)) {
@@ -397,7 +397,7 @@ bool TSelPanneaux::EnregistrerEntree() {
     if (modifie.Epaisseur)
         e.Epaisseur = Millimetres(epaisseurCourante);
     if (modifie.Essence)
-        e.Essence = Essences ? IndexEssence(*Essences, S(CbxEssence.currentText())) : -1;
+        e.Essence = Essences ? IndexEssence(*Essences, DepuisQt(CbxEssence.currentText())) : -1;
     modifie = {};
     return true;
 }

@@ -3,6 +3,7 @@
 #include "PiloteSaisie.h"
 
 #include "dialogs/TSelPanneaux.h"
+#include "documents/FichiersReglages.h"
 
 #include <QListWidget>
 #include <memory>
@@ -18,8 +19,7 @@ const std::string Rappel =
 
 Reglages ReglagesDeTest() {
     Reglages reglages;
-    reglages.Options =
-        OptionsParDefaut([](int32_t id) { return std::string(TexteDeLaTable(id)); }, 0);
+    reglages.Options = OptionsParDefaut(Textes());
     return reglages;
 }
 
