@@ -8,8 +8,23 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QWidget>
+#include <cmath>
 
 namespace tavelune {
+
+int32_t Millimetres(double valeur) {
+    return static_cast<int32_t>(std::trunc(valeur));
+}
+
+void Placer(QWidget& controle, QWidget& parent, const char* nom, int x, int y, int largeur,
+            int hauteur) {
+    controle.setParent(&parent);
+    controle.setObjectName(nom);
+    if (largeur > 0)
+        controle.setGeometry(x, y, largeur, hauteur);
+    else
+        controle.move(x, y);
+}
 
 void Activer(QWidget& controle, bool actif) {
     controle.setEnabled(actif);

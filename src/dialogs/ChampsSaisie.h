@@ -21,8 +21,21 @@ class QWidget;
 
 namespace tavelune {
 
+// Thickest sheet or piece, in millimetres.
+inline constexpr float EpaisseurMaxi = 150.0f;
+// The thickness of a new sheet, and of every sheet of a simple job.
+inline constexpr int32_t EpaisseurParDefaut = 10;
+
 QString Q(std::string_view utf8);
 std::string S(const QString& texte);
+
+// Whole millimetres of a value in millimetres (truncated).
+int32_t Millimetres(double valeur);
+
+// Puts the control in its parent at x, y, with its size when one is given,
+// under its name for the tests.
+void Placer(QWidget& controle, QWidget& parent, const char* nom, int x, int y, int largeur = 0,
+            int hauteur = 0);
 
 // Enabled with the window colour, or disabled with the button-face colour.
 void Activer(QWidget& controle, bool actif);

@@ -4,20 +4,7 @@
 #include "platform/Fenetres.h"
 #include "strings/Nombres.h"
 
-#include <cmath>
-
 namespace tavelune {
-
-namespace {
-
-constexpr float EpaisseurMaxi = 150.0f;
-constexpr int32_t EpaisseurDebitSimple = 10; // what a simple job's sheets are
-
-int32_t Millimetres(float valeur) {
-    return static_cast<int32_t>(std::trunc(valeur));
-}
-
-} // namespace
 
 TGestDimensions::TGestDimensions(Plateforme& plateforme, const Reglages& reglages, QWidget* parent)
     : QDialog(parent), plateforme(plateforme), reglages(reglages), textes(reglages.BaseLangue) {
@@ -27,21 +14,16 @@ TGestDimensions::TGestDimensions(Plateforme& plateforme, const Reglages& reglage
     FermetureSeule(*this);
     ConnecterAide(*this, plateforme.AideEnLigne, 160);
 
-    const auto placer = [this](QWidget& controle, const char* nom, int x, int y) {
-        controle.setParent(this);
-        controle.setObjectName(nom);
-        controle.move(x, y);
-    };
-    placer(LblLongueur, "LblLongueur", 7, 17);
-    placer(EdtLongueur, "EdtLongueur", 57, 12);
-    placer(LblLargeur, "LblLargeur", 117, 17);
-    placer(EdtLargeur, "EdtLargeur", 158, 12);
-    placer(LblEpaisseur, "LblEpaisseur", 209, 17);
-    placer(EdtEpaisseur, "EdtEpaisseur", 260, 12);
-    placer(LbDimensions, "LbDimensions", 7, 48);
-    placer(BtnAjouter, "BtnAjouter", 7, 224);
-    placer(BtnSupprimer, "BtnSupprimer", 116, 224);
-    placer(BtnOK, "BtnOK", 225, 224);
+    Placer(LblLongueur, *this, "LblLongueur", 7, 17);
+    Placer(EdtLongueur, *this, "EdtLongueur", 57, 12);
+    Placer(LblLargeur, *this, "LblLargeur", 117, 17);
+    Placer(EdtLargeur, *this, "EdtLargeur", 158, 12);
+    Placer(LblEpaisseur, *this, "LblEpaisseur", 209, 17);
+    Placer(EdtEpaisseur, *this, "EdtEpaisseur", 260, 12);
+    Placer(LbDimensions, *this, "LbDimensions", 7, 48);
+    Placer(BtnAjouter, *this, "BtnAjouter", 7, 224);
+    Placer(BtnSupprimer, *this, "BtnSupprimer", 116, 224);
+    Placer(BtnOK, *this, "BtnOK", 225, 224);
     LblLongueur.setText(VersQt(textes.Text(41)));
     LblLargeur.setText(VersQt(textes.Text(42)));
     LblEpaisseur.setText(VersQt(textes.Text(45)));
@@ -237,13 +219,13 @@ void TGestDimensions::BtnAjouterClick() {
     // A simple job has no thickness to choose: its entries carry the thickness
     // of its sheets.
     const int32_t epaisseur =
-        typeAffiche == DebitSimple ? EpaisseurDebitSimple : Millimetres(epaisseurCourante);
+        typeAffiche == DebitSimple ? EpaisseurParDefaut : Millimetres(epaisseurCourante);
     const DIMENSIONS nouvelle{longueur, largeur, epaisseur, typeAffiche};
     for (const DIMENSIONS& d : *Dimensions)
         if (d == nouvelle)
             return;
     if (!ModeSelection)
-        Dimensions->push_back({longueur, largeur, EpaisseurDebitSimple, DebitSimple});
+        Dimensions->push_back({longueur, largeur, EpaisseurParDefaut, DebitSimple});
     Dimensions->push_back(nouvelle);
 
     QString ligne = EdtLongueur.text() + " x " + EdtLargeur.text();
@@ -277,7 +259,7 @@ void TGestDimensions::BtnSupprimerClick() {
     for (std::size_t i = 0; i < Dimensions->size(); ++i) {
         const DIMENSIONS& d = (*Dimensions)[i];
         if (d.Longueur == supprimee.Longueur && d.Largeur == supprimee.Largeur &&
-            d.Epaisseur == EpaisseurDebitSimple && d.TypeDebit == DebitSimple) {
+            d.Epaisseur == EpaisseurParDefaut && d.TypeDebit == DebitSimple) {
             RetirerEntree(i);
             break;
         }

@@ -6,30 +6,7 @@
 #include "strings/Nombres.h"
 #include "strings/Texte.h"
 
-#include <cmath>
-
 namespace tavelune {
-
-namespace {
-
-constexpr float EpaisseurMaxi = 150.0f;
-constexpr int32_t EpaisseurParDefaut = 10;
-
-int32_t Millimetres(float valeur) {
-    return static_cast<int32_t>(std::trunc(valeur));
-}
-
-void Placer(QWidget& controle, QWidget& parent, const char* nom, int x, int y, int largeur = 0,
-            int hauteur = 0) {
-    controle.setParent(&parent);
-    controle.setObjectName(nom);
-    if (largeur > 0)
-        controle.setGeometry(x, y, largeur, hauteur);
-    else
-        controle.move(x, y);
-}
-
-} // namespace
 
 TSelPanneaux::TSelPanneaux(Plateforme& plateforme, const Reglages& reglages,
                            TGestDimensions& gestDimensions, QWidget* parent)
