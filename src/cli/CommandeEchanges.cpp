@@ -5,7 +5,6 @@
 #include "documents/FichierDebit.h"
 #include "documents/Fichiers.h"
 #include "documents/Importation.h"
-#include "engine/Optimisation.h"
 #include "strings/Nombres.h"
 #include "strings/TextesFixes.h"
 
@@ -106,15 +105,14 @@ int CommandeImport(const Arguments& arguments, std::ostream& sortie, std::ostrea
     // The modification that completes an import, confirmed with nothing ticked.
     debit.MargesJob.MargeLongueur = 0;
     debit.MargesJob.MargeLargeur = 0;
-    Optimisation(debit);
+    CalculerPlan(debit, contexte);
 
     if (const std::string raison = EnregistrerDebit(a->sortie, debit); !raison.empty()) {
         Plainte(erreurs, a->sortie, "Enregistrement impossible", raison);
         return SortieErreur;
     }
     EcrirePanneauxProposes(sortie, debit, contexte.reglages.Essences);
-    sortie << "Plan : " << debit.Panneaux.size() << " plaques, " << debit.NonPlacees.size()
-           << " vitrages non placés\n";
+    EcrireRecapitulatif(sortie, debit, contexte);
     return SortieReussie;
 }
 

@@ -2,7 +2,6 @@
 #include "cli/Contexte.h"
 #include "cli/Json.h"
 #include "documents/FichierDebit.h"
-#include "engine/Optimisation.h"
 #include "strings/Nombres.h"
 
 #include <algorithm>
@@ -110,6 +109,23 @@ void PanneauxJson(EcrivainJson& j, const std::vector<Panneau_p>& panneaux) {
     j.FinListe();
 }
 
+void MetragesJson(EcrivainJson& j, const std::vector<METRAGE>& metrages) {
+    j.Cle("Metrages");
+    j.DebutListe();
+    for (const auto& m : metrages) {
+        j.DebutObjet();
+        j.Champ("Libelle", m.Libelle);
+        j.Champ("NbPanneaux", m.NbPanneaux);
+        j.ChampReel("SurfacePanneaux", m.SurfacePanneaux);
+        j.ChampReel("SurfacePieces", m.SurfacePieces);
+        j.ChampReel("LineaireTotal", m.LineaireTotal);
+        j.ChampReel("SurfaceChutes", m.SurfaceChutes);
+        j.ChampReel("TauxChutes", m.TauxChutes);
+        j.FinObjet();
+    }
+    j.FinListe();
+}
+
 // The whole plan as one JSON document.
 void EcrirePlanJson(std::ostream& sortie, const Debit& debit) {
     EcrivainJson j(sortie);
@@ -125,6 +141,7 @@ void EcrirePlanJson(std::ostream& sortie, const Debit& debit) {
     for (int32_t numero : debit.NonPlacees)
         j.Nombre(numero);
     j.FinListe();
+    MetragesJson(j, debit.Metrages);
     j.FinObjet();
     sortie << '\n';
 }
@@ -193,8 +210,8 @@ void EcrirePanneauTexte(std::ostream& sortie, const Debit& debit,
 }
 
 // The plan for a person to read.
-void EcrirePlanTexte(std::ostream& sortie, const Debit& debit,
-                     const std::vector<std::string>& essences) {
+void EcrirePlanTexte(std::ostream& sortie, const Debit& debit, const ContexteCli& contexte) {
+    const std::vector<std::string>& essences = contexte.reglages.Essences;
     const Marges& m = debit.MargesJob;
     sortie << (debit.TypeDebit == DebitSimple ? "Débit simple" : "Débit complexe")
            << ", trait de scie " << Cote(debit.TraitScie) << " mm, marges " << Cote(m.MargeLongueur)
@@ -205,6 +222,7 @@ void EcrirePlanTexte(std::ostream& sortie, const Debit& debit,
     sortie << "\nVitrages non placés :" << (debit.NonPlacees.empty() ? " aucun" : "") << '\n';
     for (int32_t numero : debit.NonPlacees)
         sortie << "    " << NomNonPlacee(debit, numero) << '\n';
+    EcrireRecapitulatif(sortie, debit, contexte);
 }
 
 int Usage(std::ostream& erreurs) {
@@ -230,11 +248,12 @@ int CommandePlan(const Arguments& arguments, std::ostream& sortie, std::ostream&
     Debit debit;
     if (!LireDebitCli(fichiers[0], debit, erreurs))
         return SortieErreur;
-    Optimisation(debit);
+    const ContexteCli contexte = LireContexte();
+    CalculerPlan(debit, contexte);
     if (json)
         EcrirePlanJson(sortie, debit);
     else
-        EcrirePlanTexte(sortie, debit, LireContexte().reglages.Essences);
+        EcrirePlanTexte(sortie, debit, contexte);
     return SortieReussie;
 }
 

@@ -29,4 +29,10 @@ int CommandeImport(const Arguments& arguments, std::ostream& sortie, std::ostrea
 inline constexpr std::string_view UsageExport = "export JOB.deb OUT.txt|OUT.csv|OUT.slk";
 int CommandeExport(const Arguments& arguments, std::ostream& sortie, std::ostream& erreurs);
 
+// Writes what printing a view prints: one PDF page per printed page, or one PNG
+// image per page (OUT-1.png, OUT-2.png, ...).
+inline constexpr std::string_view UsageRendu =
+    "render JOB.deb -o OUT.pdf|OUT.png [--view sheets|pieces|list|recap] [--menu]";
+int CommandeRendu(const Arguments& arguments, std::ostream& sortie, std::ostream& erreurs);
+
 } // namespace tavelune

@@ -2,7 +2,10 @@
 
 #include "documents/FichierDebit.h"
 #include "documents/FichiersReglages.h"
+#include "engine/Optimisation.h"
+#include "platform/Locale.h"
 #include "strings/TextesFixes.h"
+#include "view/Recapitulatif.h"
 
 #include <filesystem>
 
@@ -11,7 +14,22 @@ namespace tavelune {
 ContexteCli LireContexte() {
     Reglages reglages = LireReglages(std::filesystem::current_path());
     const Textes textes(reglages.BaseLangue);
-    return {std::move(reglages), textes, ','};
+    return {std::move(reglages), textes, SeparateurDecimal()};
+}
+
+void CalculerPlan(Debit& debit, const ContexteCli& contexte) {
+    Optimisation(debit);
+    CalculerRecapitulatif(debit.Metrages, debit.Panneaux, contexte.reglages.Essences,
+                          debit.TypeDebit, contexte.Dessin());
+}
+
+void EcrireRecapitulatif(std::ostream& sortie, const Debit& debit, const ContexteCli& contexte) {
+    const ReglagesDessin dessin = contexte.Dessin();
+    for (const METRAGE& m : debit.Metrages) {
+        sortie << '\n' << m.Libelle << '\n';
+        for (const std::string& ligne : ChiffresRecapitulatif(m, dessin))
+            sortie << "  " << ligne << '\n';
+    }
 }
 
 void Plainte(std::ostream& erreurs, const std::string& fichier, std::string_view message,

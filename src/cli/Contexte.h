@@ -6,6 +6,7 @@
 #include "model/Modele.h"
 #include "model/Reglages.h"
 #include "strings/TableTextes.h"
+#include "view/Reglages.h"
 
 #include <ostream>
 #include <string>
@@ -16,9 +17,17 @@ struct ContexteCli {
     Reglages reglages;
     Textes textes;
     char separateur;
+
+    ReglagesDessin Dessin() const { return ReglagesPourDessin(reglages, textes, separateur); }
 };
 
 ContexteCli LireContexte();
+
+// The plan of the job and its summary, as every job construction ends.
+void CalculerPlan(Debit& debit, const ContexteCli& contexte);
+
+// The summary lines as the sheet characteristics window words them.
+void EcrireRecapitulatif(std::ostream& sortie, const Debit& debit, const ContexteCli& contexte);
 
 // Reads the job file into 'debit'; on failure writes one line naming the file
 // and the reason to 'erreurs' and returns false, leaving 'debit' untouched.

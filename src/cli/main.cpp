@@ -19,6 +19,7 @@ constexpr Commande Commandes[] = {
     {"plan", UsagePlan, CommandePlan},
     {"import", UsageImport, CommandeImport},
     {"export", UsageExport, CommandeExport},
+    {"render", UsageRendu, CommandeRendu},
 };
 
 int Usage() {

@@ -1,5 +1,6 @@
 #include "view/Recapitulatif.h"
 
+#include "strings/Legendes.h"
 #include "strings/Nombres.h"
 #include "strings/Texte.h"
 
@@ -87,11 +88,21 @@ void CalculerRecapitulatif(std::vector<METRAGE>& metrages, const std::vector<Pan
 }
 
 std::string Raccourcir(const std::string& texte, int32_t cw, int32_t largeur) {
-    const int32_t pas = cw + 1;
-    if (pas * static_cast<int64_t>(NombreCaracteres(texte)) < largeur)
-        return texte;
-    const int32_t garde = std::max(largeur / std::max(pas, 1) - 3, 0);
-    return PremiersCaracteres(texte, static_cast<std::size_t>(garde)) + "...";
+    return Fit(texte, largeur, cw + 1);
+}
+
+std::array<std::string, 6> ChiffresRecapitulatif(const METRAGE& m, const ReglagesDessin& reglages) {
+    const MotsDessin& mots = reglages.Mots;
+    const std::string u = TexteUnite(reglages);
+    const std::string panneaux = Minuscules(mots.NomPanneaux) + " : ";
+    const std::string pieces = Minuscules(mots.NomPieces) + " : ";
+    const auto nombre = [&](float v) { return TexteCote(v, reglages.Separateur); };
+    return {mots.PrefixeNombre + panneaux + std::to_string(m.NbPanneaux),
+            mots.PrefixeSurface + panneaux + nombre(m.SurfacePanneaux) + " " + u + "²",
+            mots.PrefixeLineaire + nombre(m.LineaireTotal) + " " + u,
+            mots.PrefixeSurface + pieces + nombre(m.SurfacePieces) + " " + u + "²",
+            mots.PrefixeChutes + nombre(m.SurfaceChutes) + " " + u + "²",
+            mots.PrefixeTaux + nombre(m.TauxChutes) + " %"};
 }
 
 int32_t HauteurRecapitulatif(std::size_t lignes, int32_t h) {
@@ -101,24 +112,13 @@ int32_t HauteurRecapitulatif(std::size_t lignes, int32_t h) {
 void DessinerLignesRecapitulatif(Canvas& c, const std::vector<METRAGE>& metrages, int32_t y,
                                  int32_t largeur, int32_t h, int32_t cw,
                                  const ReglagesDessin& reglages) {
-    const MotsDessin& mots = reglages.Mots;
     const int32_t q = (largeur - 16) / 2;
-    const std::string u = TexteUnite(reglages);
-    const std::string panneaux = Minuscules(mots.NomPanneaux) + " : ";
-    const std::string pieces = Minuscules(mots.NomPieces) + " : ";
-    const auto nombre = [&](float v) { return TexteCote(v, reglages.Separateur); };
     for (std::size_t i = 0; i < metrages.size(); ++i) {
         const METRAGE& m = metrages[i];
         c.Gras(true);
         c.Texte({1, y}, Raccourcir(m.Libelle, cw, q - 4));
         c.Gras(false);
-        const std::array<std::string, 6> chiffres = {
-            mots.PrefixeNombre + panneaux + std::to_string(m.NbPanneaux),
-            mots.PrefixeSurface + panneaux + nombre(m.SurfacePanneaux) + " " + u + "²",
-            mots.PrefixeLineaire + nombre(m.LineaireTotal) + " " + u,
-            mots.PrefixeSurface + pieces + nombre(m.SurfacePieces) + " " + u + "²",
-            mots.PrefixeChutes + nombre(m.SurfaceChutes) + " " + u + "²",
-            mots.PrefixeTaux + nombre(m.TauxChutes) + " %"};
+        const auto chiffres = ChiffresRecapitulatif(m, reglages);
         for (std::size_t k = 0; k < chiffres.size(); ++k)
             c.Texte({q + 1, y + static_cast<int32_t>(k) * (h + 4)}, chiffres[k]);
         if (i + 1 < metrages.size()) {

@@ -5,6 +5,7 @@
 #include "view/Canvas.h"
 #include "view/Reglages.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -24,6 +25,9 @@ void CalculerRecapitulatif(std::vector<METRAGE>& metrages, const std::vector<Pan
 // The label as it fits a column `largeur` wide, counting cw + 1 per character:
 // cut 3 characters short of what fits and ended by "...".
 std::string Raccourcir(const std::string& texte, int32_t cw, int32_t largeur);
+
+// The six figures of a summary line, worded as the summary window shows them.
+std::array<std::string, 6> ChiffresRecapitulatif(const METRAGE& m, const ReglagesDessin& reglages);
 
 // Height in pixels of the drawn summary (its lines start at y = 2).
 int32_t HauteurRecapitulatif(std::size_t lignes, int32_t h);

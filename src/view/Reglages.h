@@ -3,6 +3,8 @@
 #pragma once
 
 #include "model/Modele.h"
+#include "model/Reglages.h"
+#include "strings/TableTextes.h"
 
 #include <array>
 #include <cstdint>
@@ -52,6 +54,10 @@ struct ReglagesDessin {
     UNITE_MESURE UniteJob;
     char Separateur = ',';
 };
+
+// The words from the string table and the designations of the options, with the
+// display settings and the unit of the program's settings.
+ReglagesDessin ReglagesPourDessin(const Reglages& reglages, const Textes& textes, char separateur);
 
 // The job's texts read by the drawings.
 struct TextesJob {

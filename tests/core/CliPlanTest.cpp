@@ -62,7 +62,9 @@ TEST(CliPlan, JsonDUnPetitJob) {
               "LineaireDecoupe":3500,
               "Chutes":[[1000,2000,3000,1500],[0,1500,3000,0]],
               "Pieces":[{"Numero":0,"RectCoupe":[0,2000,1000,1500],"RectHorsTout":[0,2000,1000,1500]}]}],
- "NonPlacees":[]})") + "\n");
+ "NonPlacees":[],)") + R"("Metrages":[{"Libelle":"3x2m - horizontal","NbPanneaux":1,)" +
+                            R"("SurfacePanneaux":6,"SurfacePieces":0.5,"LineaireTotal":3.5,)" +
+                            R"("SurfaceChutes":5.5,"TauxChutes":91.666664}]})" + "\n");
 }
 
 TEST(CliPlan, LesDesignationsSontEchappees) {

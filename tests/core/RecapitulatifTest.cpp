@@ -148,3 +148,26 @@ TEST(Recapitulatif, DispositionDesLignes) {
     EXPECT_EQ(c.Compter("ligne"), 1); // none after the last line
     EXPECT_EQ(HauteurRecapitulatif(4, 13), 410);
 }
+
+TEST(ReglagesPourDessin, LesMotsParDefautSontCeuxDeLaTable) {
+    Reglages reglages;
+    reglages.Options.DesignationPanneau = "Plaque de verre";
+    reglages.Options.DesignationPiece = "Vitrage";
+    reglages.Options.DesignationPanneaux = "Plaques de verre";
+    reglages.Options.DesignationPieces = "Vitrages";
+    reglages.Options.ModeAffichage = 0;
+    reglages.Options.UniteRecap = 0;
+    reglages.UniteJob = {10.0f, "cm"};
+    const ReglagesDessin r = ReglagesPourDessin(reglages, Textes(), ',');
+    const ReglagesDessin parDefaut;
+    EXPECT_EQ(r.Mots.Vitrage, parDefaut.Mots.Vitrage);
+    EXPECT_EQ(r.Mots.SensMotifs, parDefaut.Mots.SensMotifs);
+    EXPECT_EQ(r.Mots.NonSpecifie, parDefaut.Mots.NonSpecifie);
+    EXPECT_EQ(r.Mots.Sens, parDefaut.Mots.Sens);
+    EXPECT_EQ(r.Mots.Echelle, parDefaut.Mots.Echelle);
+    EXPECT_EQ(r.Mots.PrefixeTaux, parDefaut.Mots.PrefixeTaux);
+    EXPECT_EQ(r.Mots.Reference, parDefaut.Mots.Reference);
+    EXPECT_EQ(r.ModeAffichage, 0);
+    EXPECT_EQ(r.UniteRecap, 0);
+    EXPECT_EQ(r.UniteJob.Nom, "cm");
+}
