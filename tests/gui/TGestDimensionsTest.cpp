@@ -39,6 +39,7 @@ protected:
 TEST_F(TGestDimensionsTest, GestionAjouteLesDeuxEntreesUneFoisEtLesSupprimeEnsemble) {
     std::vector<QString> lignesApresAjouts;
     Scripter<TGestDimensions>([&](TGestDimensions& d) {
+        QTest::keyClick(&d, Qt::Key_F1);
         Ajouter(d, "3210", "2250", "4");
         Ajouter(d, "3210", "2250", "4");
         lignesApresAjouts = Lignes();
@@ -48,6 +49,8 @@ TEST_F(TGestDimensionsTest, GestionAjouteLesDeuxEntreesUneFoisEtLesSupprimeEnsem
     EXPECT_EQ(liste, (std::vector<DIMENSIONS>{{3210, 2250, 10, DebitSimple},
                                               {3210, 2250, 4, DebitComplexe}}));
     EXPECT_EQ(lignesApresAjouts, std::vector<QString>{"3210 x 2250 x 4"});
+    EXPECT_EQ(faux.AideEnLigne.Appels(),
+              (std::vector<AppelAide>{{AppelAide::Genre::Rubrique, 160}}));
 
     liste.insert(liste.begin(), DIMENSIONS{1000, 500, 6, DebitComplexe});
     Scripter<TGestDimensions>([&](TGestDimensions& d) {

@@ -90,9 +90,12 @@ TEST_F(TSelPanneauxTest, UnNouveauDebitProposeLaPlaqueParDefautQueTerminerGarde)
         EXPECT_FALSE(d.BtnPred.isEnabled());
         EXPECT_FALSE(d.BtnSuivant.isEnabled());
         EXPECT_FALSE(d.BtnSupprimer.isEnabled());
+        QTest::keyClick(&d, Qt::Key_F1);
         Cliquer(d.BtnTerminer);
     });
     EXPECT_TRUE(d.Termine);
+    EXPECT_EQ(faux.AideEnLigne.Appels(),
+              (std::vector<AppelAide>{{AppelAide::Genre::Rubrique, 1020}}));
     ASSERT_EQ(debit.PanneauxSaisis.size(), 1u);
     const Panneau_p& p = debit.PanneauxSaisis[0];
     EXPECT_EQ(p.Longueur, 2500);

@@ -98,6 +98,7 @@ TEST_F(TSelPiecesTest, LesPiecesNouvellesSontNumeroteesEtLaDerniereVideEstRetire
                   EXPECT_EQ(d.EdtDesignation.text(), "Vitrage1");
                   EXPECT_EQ(d.EdtReference.text(), "a");
                   EXPECT_TRUE(d.EdtLongueur.text().isEmpty());
+                  QTest::keyClick(&d, Qt::Key_F1);
                   Remplir(d, "1000", "500");
                   Cliquer(d.BtnNouveau);
                   EXPECT_EQ(d.EdtDesignation.text(), "Vitrage2");
@@ -113,6 +114,8 @@ TEST_F(TSelPiecesTest, LesPiecesNouvellesSontNumeroteesEtLaDerniereVideEstRetire
               }),
               QDialog::Accepted);
     EXPECT_TRUE(d.Termine);
+    EXPECT_EQ(faux.AideEnLigne.Appels(),
+              (std::vector<AppelAide>{{AppelAide::Genre::Rubrique, 1030}}));
     ASSERT_EQ(debit.PiecesSaisies.size(), 1u);
     const TPiece& p = debit.PiecesSaisies[0];
     EXPECT_EQ(p.Longueur, 1000);
