@@ -12,14 +12,14 @@
 
 namespace tavelune {
 
-// Replaces the box's text by typing, then leaves it by Tab.
+// Replaces the box's text by typing (accented letters too, which QTest's
+// key clicks cannot map to a key), then leaves it by Tab.
 inline void Saisir(QLineEdit& boite, const QString& texte) {
     boite.setFocus();
     boite.selectAll();
-    if (texte.isEmpty())
-        QTest::keyClick(&boite, Qt::Key_Backspace);
-    else
-        QTest::keyClicks(&boite, texte);
+    QTest::keyClick(&boite, Qt::Key_Backspace);
+    for (const QChar c : texte)
+        QTest::sendKeyEvent(QTest::Click, &boite, Qt::Key_unknown, QString(c), Qt::NoModifier);
     QTest::keyClick(&boite, Qt::Key_Tab);
 }
 
