@@ -1,7 +1,7 @@
 #include "cli/Commandes.h"
+#include "cli/Contexte.h"
 #include "cli/Json.h"
 #include "documents/FichierDebit.h"
-#include "engine/Optimisation.h"
 #include "strings/Nombres.h"
 
 #include <algorithm>
@@ -109,6 +109,23 @@ void PanneauxJson(EcrivainJson& j, const std::vector<Panneau_p>& panneaux) {
     j.FinListe();
 }
 
+void MetragesJson(EcrivainJson& j, const std::vector<METRAGE>& metrages) {
+    j.Cle("Metrages");
+    j.DebutListe();
+    for (const auto& m : metrages) {
+        j.DebutObjet();
+        j.Champ("Libelle", m.Libelle);
+        j.Champ("NbPanneaux", m.NbPanneaux);
+        j.ChampReel("SurfacePanneaux", m.SurfacePanneaux);
+        j.ChampReel("SurfacePieces", m.SurfacePieces);
+        j.ChampReel("LineaireTotal", m.LineaireTotal);
+        j.ChampReel("SurfaceChutes", m.SurfaceChutes);
+        j.ChampReel("TauxChutes", m.TauxChutes);
+        j.FinObjet();
+    }
+    j.FinListe();
+}
+
 // The whole plan as one JSON document.
 void EcrirePlanJson(std::ostream& sortie, const Debit& debit) {
     EcrivainJson j(sortie);
@@ -124,6 +141,7 @@ void EcrirePlanJson(std::ostream& sortie, const Debit& debit) {
     for (int32_t numero : debit.NonPlacees)
         j.Nombre(numero);
     j.FinListe();
+    MetragesJson(j, debit.Metrages);
     j.FinObjet();
     sortie << '\n';
 }
@@ -169,11 +187,18 @@ std::string NomNonPlacee(const Debit& debit, int32_t numero) {
     return NomPiece(debit, p == pieces.end() ? -1 : p->IndexDesignation, numero);
 }
 
-void EcrirePanneauTexte(std::ostream& sortie, const Debit& debit, std::size_t i) {
+// The glass type by its name in the list of the current directory, else by its number.
+std::string NomVerre(const std::vector<std::string>& essences, int32_t essence) {
+    const std::string_view nom = Entree(essences, essence);
+    return nom.empty() ? "verre " + std::to_string(essence) : "verre " + std::string(nom);
+}
+
+void EcrirePanneauTexte(std::ostream& sortie, const Debit& debit,
+                        const std::vector<std::string>& essences, std::size_t i) {
     const Panneau_p& p = debit.Panneaux[i];
     sortie << "\nPlaque " << i + 1 << " sur " << debit.Panneaux.size() << " : " << Cote(p.Longueur)
-           << " x " << Cote(p.Largeur) << " mm, épaisseur " << Cote(p.Epaisseur) << " mm, verre "
-           << p.Essence << ", sens " << NomSens(p.Sens) << '\n';
+           << " x " << Cote(p.Largeur) << " mm, épaisseur " << Cote(p.Epaisseur) << " mm, "
+           << NomVerre(essences, p.Essence) << ", sens " << NomSens(p.Sens) << '\n';
     sortie << "  Vitrages :" << (p.Pieces.empty() ? " aucun" : "") << '\n';
     for (const auto& piece : p.Pieces)
         sortie << "    " << NomPiece(debit, piece) << "  net " << TexteRect(piece.RectCoupe)
@@ -185,17 +210,19 @@ void EcrirePanneauTexte(std::ostream& sortie, const Debit& debit, std::size_t i)
 }
 
 // The plan for a person to read.
-void EcrirePlanTexte(std::ostream& sortie, const Debit& debit) {
+void EcrirePlanTexte(std::ostream& sortie, const Debit& debit, const ContexteCli& contexte) {
+    const std::vector<std::string>& essences = contexte.reglages.Essences;
     const Marges& m = debit.MargesJob;
     sortie << (debit.TypeDebit == DebitSimple ? "Débit simple" : "Débit complexe")
            << ", trait de scie " << Cote(debit.TraitScie) << " mm, marges " << Cote(m.MargeLongueur)
            << " x " << Cote(m.MargeLargeur) << " mm\n";
     sortie << "Rectangles en mm : [gauche, haut, droite, bas]\n";
     for (std::size_t i = 0; i < debit.Panneaux.size(); ++i)
-        EcrirePanneauTexte(sortie, debit, i);
+        EcrirePanneauTexte(sortie, debit, essences, i);
     sortie << "\nVitrages non placés :" << (debit.NonPlacees.empty() ? " aucun" : "") << '\n';
     for (int32_t numero : debit.NonPlacees)
         sortie << "    " << NomNonPlacee(debit, numero) << '\n';
+    EcrireRecapitulatif(sortie, debit, contexte);
 }
 
 int Usage(std::ostream& erreurs) {
@@ -219,16 +246,14 @@ int CommandePlan(const Arguments& arguments, std::ostream& sortie, std::ostream&
     if (fichiers.size() != 1)
         return Usage(erreurs);
     Debit debit;
-    if (const std::string raison = OuvrirDebit(fichiers[0], debit); !raison.empty()) {
-        erreurs << "tavelune-cli: " << fichiers[0] << ": " << ErreurOuvertureDebit << " (" << raison
-                << ")\n";
+    if (!LireDebitCli(fichiers[0], debit, erreurs))
         return SortieErreur;
-    }
-    Optimisation(debit);
+    const ContexteCli contexte = LireContexte();
+    CalculerPlan(debit, contexte);
     if (json)
         EcrirePlanJson(sortie, debit);
     else
-        EcrirePlanTexte(sortie, debit);
+        EcrirePlanTexte(sortie, debit, contexte);
     return SortieReussie;
 }
 

@@ -19,4 +19,20 @@ using Arguments = std::vector<std::string>;
 inline constexpr std::string_view UsagePlan = "plan JOB.deb [--json]";
 int CommandePlan(const Arguments& arguments, std::ostream& sortie, std::ostream& erreurs);
 
+// Starts a job from a piece list, as the desktop import followed by the
+// modification confirmed with nothing ticked, and writes it.
+inline constexpr std::string_view UsageImport =
+    "import LIST.txt|LIST.csv -o JOB.deb [--unit mm|cm|pouce|m] [--no-header]";
+int CommandeImport(const Arguments& arguments, std::ostream& sortie, std::ostream& erreurs);
+
+// Writes the job's piece list as text (txt, csv) or SYLK (slk).
+inline constexpr std::string_view UsageExport = "export JOB.deb OUT.txt|OUT.csv|OUT.slk";
+int CommandeExport(const Arguments& arguments, std::ostream& sortie, std::ostream& erreurs);
+
+// Writes what printing a view prints: one PDF page per printed page, or one PNG
+// image per page (OUT-1.png, OUT-2.png, ...).
+inline constexpr std::string_view UsageRendu =
+    "render JOB.deb -o OUT.pdf|OUT.png [--view sheets|pieces|list|recap] [--menu]";
+int CommandeRendu(const Arguments& arguments, std::ostream& sortie, std::ostream& erreurs);
+
 } // namespace tavelune

@@ -1,6 +1,8 @@
 #include "cli/Json.h"
 
 #include <array>
+#include <charconv>
+#include <cmath>
 
 namespace tavelune {
 
@@ -85,6 +87,15 @@ void EcrivainJson::Cle(std::string_view cle) {
 void EcrivainJson::Nombre(int64_t valeur) {
     AvantValeur();
     flux_ << valeur;
+}
+
+void EcrivainJson::Reel(float valeur) {
+    AvantValeur();
+    std::array<char, 32> tampon{};
+    const auto fin = std::isfinite(valeur)
+                         ? std::to_chars(tampon.data(), tampon.data() + tampon.size(), valeur).ptr
+                         : std::to_chars(tampon.data(), tampon.data() + tampon.size(), 0).ptr;
+    flux_.write(tampon.data(), fin - tampon.data());
 }
 
 void EcrivainJson::Texte(std::string_view utf8) {

@@ -24,6 +24,8 @@ public:
 
     void Cle(std::string_view cle);
     void Nombre(int64_t valeur);
+    // The shortest text that reads back as the same float; 0 for a value JSON cannot hold.
+    void Reel(float valeur);
     void Texte(std::string_view utf8);
 
     void Champ(std::string_view cle, int64_t valeur) {
@@ -33,6 +35,11 @@ public:
     void Champ(std::string_view cle, std::string_view utf8) {
         Cle(cle);
         Texte(utf8);
+    }
+
+    void ChampReel(std::string_view cle, float valeur) {
+        Cle(cle);
+        Reel(valeur);
     }
 
 private:

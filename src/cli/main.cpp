@@ -17,6 +17,9 @@ struct Commande {
 
 constexpr Commande Commandes[] = {
     {"plan", UsagePlan, CommandePlan},
+    {"import", UsageImport, CommandeImport},
+    {"export", UsageExport, CommandeExport},
+    {"render", UsageRendu, CommandeRendu},
 };
 
 int Usage() {

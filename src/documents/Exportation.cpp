@@ -152,8 +152,8 @@ std::optional<FormatExport> FormatSelonExtension(std::string_view chemin) {
     return std::nullopt;
 }
 
-EntetesExport EntetesDepuisTable(const TexteTable& texte, int32_t baseLangue) {
-    const auto t = [&](int32_t id) { return texte(IdAvecBase(id, baseLangue)); };
+EntetesExport EntetesDepuisTable(const Textes& textes) {
+    const auto t = [&](int32_t id) { return textes.Text(id); };
     return {t(83), t(76), t(44), t(41), t(42), t(45), t(46), t(148)};
 }
 

@@ -4,6 +4,7 @@
 
 #include "model/Modele.h"
 #include "model/Reglages.h"
+#include "strings/TableTextes.h"
 
 #include <optional>
 #include <string>
@@ -30,9 +31,8 @@ struct EntetesExport {
     std::string NonSpecifie;
 };
 
-// The headers from the string table (ids 83, 76, 44, 41, 42, 45, 46 and 148
-// plus the language base).
-EntetesExport EntetesDepuisTable(const TexteTable& texte, int32_t baseLangue);
+// The headers from the string table (ids 83, 76, 44, 41, 42, 45, 46 and 148).
+EntetesExport EntetesDepuisTable(const Textes& textes);
 
 // One row per entered piece, lengths in the unit of 'facteur' (mm per unit).
 // 'separateur' is the regional decimal separator of the text layout; SYLK

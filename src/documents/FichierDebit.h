@@ -12,8 +12,6 @@
 
 namespace tavelune {
 
-inline constexpr std::string_view ErreurOuvertureDebit = "Erreur dans l'ouverture du fichier !";
-
 // The bytes of the file for the job's settings and entered lists. Exactly one
 // designation and one reference field is written per piece (empty text where
 // the list is shorter); a text longer than its field is cut, and a character

@@ -209,11 +209,20 @@ std::string OctetsDimensions(const std::vector<DIMENSIONS>& dims) {
 
 } // namespace
 
+OptionsProgramme OptionsParDefaut(const Textes& textes) {
+    OptionsProgramme o;
+    o.DesignationPanneau = textes.Text(74);
+    o.DesignationPanneaux = textes.Text(13);
+    o.DesignationPiece = textes.Text(75);
+    o.DesignationPieces = textes.Text(14);
+    return o;
+}
+
 std::string NomFichierEssences(int32_t baseLangue) {
     return baseLangue == 0 ? "FVitrages.dat" : "AVitrages.dat";
 }
 
-Reglages LireReglages(const fs::path& dossier, const TexteTable& texte) {
+Reglages LireReglages(const fs::path& dossier) {
     Reglages r;
     if (const auto o = Contenu(dossier / FichierUnite))
         LireUnite(*o, r.UniteJob);
@@ -226,7 +235,7 @@ Reglages LireReglages(const fs::path& dossier, const TexteTable& texte) {
         r.Marques.Langue = true;
 
     // The table's designations stay wherever the file holds none.
-    r.Options = OptionsParDefaut(texte, r.BaseLangue);
+    r.Options = OptionsParDefaut(Textes(r.BaseLangue));
     if (const auto o = Contenu(dossier / FichierOptions)) {
         LireOptions(*o, r.Options);
         r.DesignationsDuFichier = true;

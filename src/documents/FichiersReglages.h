@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/Reglages.h"
+#include "strings/TableTextes.h"
 
 #include <filesystem>
 #include <string>
@@ -14,13 +15,16 @@ namespace tavelune {
 // The glass-type file for a language base: FVitrages.dat for 0, AVitrages.dat otherwise.
 std::string NomFichierEssences(int32_t baseLangue);
 
+// The options when Options.dat is missing, their designations taken from the
+// string table under 74, 13, 75 and 14.
+OptionsProgramme OptionsParDefaut(const Textes& textes);
+
 // Reads every settings file of the folder, in order: unit, language, options,
 // glass types, sheet dimensions, piece dimensions. A missing or unreadable file
 // gives its defaults; a missing unit or language file marks it to be written at
-// close. The default designations come from texte(id + language base); texte is
-// called with the base already added. Damaged files give what they hold: never
-// an error.
-Reglages LireReglages(const std::filesystem::path& dossier, const TexteTable& texte);
+// close. The default designations come from the string table with the language
+// base just read. Damaged files give what they hold: never an error.
+Reglages LireReglages(const std::filesystem::path& dossier);
 
 struct EchecEcriture {
     std::string fichier;

@@ -1,5 +1,6 @@
 #include "engine/Optimisation.h"
 
+#include "engine/GroupeEnCours.h"
 #include "engine/Remplissage.h"
 
 #include <algorithm>
@@ -15,18 +16,21 @@ void AjouterCopies(std::vector<TPiece>& groupe, const TPiece& piece) {
         groupe.push_back(piece);
 }
 
-bool SensPresent(const std::vector<Panneau_p>& panneaux, int32_t sens) {
-    return std::any_of(panneaux.begin(), panneaux.end(),
-                       [sens](const Panneau_p& p) { return p.Sens == sens; });
-}
+// The directions of the sheets: added sheets bring no new one.
+class SensPresents {
+public:
+    explicit SensPresents(const std::vector<Panneau_p>& panneaux) {
+        for (const Panneau_p& p : panneaux)
+            if (!Contient(p.Sens))
+                sens_.push_back(p.Sens);
+    }
+    bool Contient(int32_t sens) const {
+        return std::find(sens_.begin(), sens_.end(), sens) != sens_.end();
+    }
 
-void RetirerPlacees(std::vector<TPiece>& groupe, const std::vector<bool>& placee) {
-    std::size_t garde = 0;
-    for (std::size_t k = 0; k < groupe.size(); ++k)
-        if (!placee[k])
-            groupe[garde++] = std::move(groupe[k]);
-    groupe.resize(garde);
-}
+private:
+    std::vector<int32_t> sens_;
+};
 
 // Negative margins or kerf would lay pieces over one another: they count as none.
 Marges MargesPositives(Marges marges) {
@@ -114,38 +118,66 @@ bool EcarterPanneau(const std::vector<Panneau_p>& panneaux, const TPiece& piece,
 
 std::vector<int32_t> Optimiser(std::vector<std::vector<TPiece>>& groupes,
                                std::vector<Panneau_p>& panneaux, const Marges& marges, int32_t K) {
+    // Added sheets copy the first ones: those alone hold every possible model and
+    // every direction present.
+    const std::size_t nbModeles = panneaux.size();
+    const auto modeles = [&] { return std::span<const Panneau_p>(panneaux).first(nbModeles); };
+    const SensPresents sensPresents(panneaux);
+    std::vector<Place> places;
+    for (const Panneau_p& panneau : panneaux)
+        places.push_back(PlaceLibre(panneau));
+
     std::vector<int32_t> nonPlacees;
-    for (auto& groupe : groupes) {
+    for (auto& pieces : groupes) {
+        GroupeEnCours groupe(pieces, marges);
         std::size_t s = 0;
-        while (!groupe.empty()) {
-            std::vector<bool> placee(groupe.size(), false);
-            for (std::size_t i = 0; i < groupe.size(); ++i) {
+        while (!groupe.Vide()) {
+            // The free rectangles of the open sheets: a piece none of them may hold is
+            // not tried.
+            std::vector<Place> libres;
+            const auto ouvrir = [&] {
+                libres.clear();
+                for (std::size_t j = s; j < panneaux.size(); ++j)
+                    for (const MONRect& r : panneaux[j].Chutes)
+                        libres.push_back(PlaceRect(r));
+            };
+            ouvrir();
+            // Placed pieces leave the group at once: nothing looks back at them.
+            for (std::size_t i = groupe.PremiereQuiPeutTenir(0, libres); i != GroupeEnCours::Aucune;
+                 i = groupe.PremiereQuiPeutTenir(i + 1, libres)) {
                 TPiece& piece = groupe[i];
-                const bool memeSens = SensPresent(panneaux, piece.Sens);
+                const bool memeSens = sensPresents.Contient(piece.Sens);
+                groupe.PlacerEn(i);
                 for (std::size_t j = s; j < panneaux.size(); ++j) {
-                    if (EcarterPanneau(panneaux, piece, marges, j) ||
+                    if (!places[j].PeutTenir(groupe.MesureDe(i)) ||
+                        EcarterPanneau(panneaux, piece, marges, j) ||
                         (memeSens && panneaux[j].Sens != piece.Sens))
                         continue;
-                    if (PlacerPiece(panneaux[j], piece, groupe, i, marges, K)) {
-                        placee[i] = true;
+                    if (PlacerPiece(panneaux[j], piece, groupe, marges, K)) {
+                        groupe.Retirer(i);
+                        places[j] = PlaceLibre(panneaux[j]);
+                        ouvrir();
                         break;
                     }
                 }
             }
-            // The placed copies themselves leave the group, so two entered pieces
-            // sharing a Numero can never stand in for each other.
-            RetirerPlacees(groupe, placee);
             // A piece that no sheet model can take would be offered new sheets forever.
-            while (!groupe.empty() && !ChoisirModele(panneaux, groupe.front(), marges)) {
-                nonPlacees.push_back(groupe.front().Numero);
-                groupe.erase(groupe.begin());
+            std::optional<std::size_t> m;
+            for (std::size_t k = groupe.Premiere(); k != GroupeEnCours::Aucune && !m;
+                 k = groupe.Premiere()) {
+                m = ChoisirModele(modeles(), groupe[k], marges);
+                if (!m) {
+                    nonPlacees.push_back(groupe[k].Numero);
+                    groupe.Retirer(k);
+                }
             }
-            if (groupe.empty())
+            if (!m)
                 break;
             s = panneaux.size();
-            const std::size_t m = *ChoisirModele(panneaux, groupe.front(), marges);
-            panneaux.push_back(CopierNeuf(panneaux[m]));
+            panneaux.push_back(CopierNeuf(panneaux[*m]));
+            places.push_back(PlaceLibre(panneaux.back()));
         }
+        pieces.clear();
     }
     return nonPlacees;
 }

@@ -6,7 +6,6 @@
 #include "model/Modele.h"
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -65,16 +64,5 @@ struct Reglages {
 
     friend bool operator==(const Reglages&, const Reglages&) = default;
 };
-
-// A string-table lookup by full identifier (language base already added).
-using TexteTable = std::function<std::string(int32_t id)>;
-
-// id + base, wrapping like the 32-bit sum it is (a damaged language file may
-// hold any base).
-int32_t IdAvecBase(int32_t id, int32_t baseLangue);
-
-// The default options, their designations taken from the string table under
-// 74, 13, 75 and 14 plus the language base.
-OptionsProgramme OptionsParDefaut(const TexteTable& texte, int32_t baseLangue);
 
 } // namespace tavelune

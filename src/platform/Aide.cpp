@@ -56,11 +56,16 @@ AideQt::AideQt(QUrl sommaire) : sommaire(std::move(sommaire)) {}
 AideQt::~AideQt() = default;
 
 void AideQt::AfficherSommaire() {
-    Afficher(QString());
+    Afficher(sommaire);
 }
 
 void AideQt::AfficherRubrique(int rubrique) {
-    Afficher(QString::number(rubrique));
+    const QString numero = QString::number(rubrique);
+    QUrl page = sommaire.resolved(QUrl("sujet-" + numero + ".html"));
+    if (!PageExiste(page))
+        page = sommaire;
+    page.setFragment(numero);
+    Afficher(page);
 }
 
 void AideQt::Fermer() {
@@ -68,11 +73,9 @@ void AideQt::Fermer() {
         fenetre->close();
 }
 
-void AideQt::Afficher(const QString& ancre) {
+void AideQt::Afficher(const QUrl& page) {
     if (!fenetre)
         fenetre = std::make_unique<FenetreAide>();
-    QUrl page = sommaire;
-    page.setFragment(ancre);
     fenetre->Montrer(page);
 }
 

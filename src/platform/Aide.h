@@ -19,7 +19,8 @@ public:
 class FenetreAide;
 
 // A window of ours, not modal, showing the help pages kept in the program's
-// resources; the topic number is the anchor in the contents page.
+// resources: topic N is the page "sujet-N.html" beside the contents page, at
+// its anchor N; without such a page, the anchor N of the contents page.
 class AideQt final : public Aide {
 public:
     explicit AideQt(QUrl sommaire = QUrl(QStringLiteral("qrc:/aide/index.html")));
@@ -33,7 +34,7 @@ public:
     FenetreAide* Fenetre() const { return fenetre.get(); }
 
 private:
-    void Afficher(const QString& ancre);
+    void Afficher(const QUrl& page);
 
     QUrl sommaire;
     std::unique_ptr<FenetreAide> fenetre;

@@ -1,5 +1,6 @@
 #include "platform/DialoguesFichiers.h"
 
+#include "platform/Conversions.h"
 #include "platform/Fenetres.h"
 
 #include <QFileDialog>
@@ -8,10 +9,6 @@
 namespace tavelune {
 
 namespace {
-
-QString VersQString(std::string_view texte) {
-    return QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size()));
-}
 
 QString FiltreQt(QString texte, const QString& motifs) {
     const QString motifsQt = motifs.split(u';', Qt::SkipEmptyParts).join(u' ').trimmed();
@@ -25,7 +22,7 @@ QString FiltreQt(QString texte, const QString& motifs) {
 } // namespace
 
 QStringList FiltresQt(std::string_view filtre) {
-    const QStringList parts = VersQString(filtre).split(u'|');
+    const QStringList parts = VersQt(filtre).split(u'|');
     QStringList filtres;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
         filtres << FiltreQt(parts[i], parts[i + 1]);
@@ -55,18 +52,18 @@ std::optional<std::string> DialoguesFichiers::Enregistrer(const DemandeFichier& 
 
 std::optional<std::string> DialoguesFichiersQt::Choisir(ModeFichier mode,
                                                         const DemandeFichier& demande) {
-    QFileDialog dialogue(FenetreActive(), VersQString(demande.Titre));
+    QFileDialog dialogue(FenetreActive(), VersQt(demande.Titre));
     const bool enregistrement = mode == ModeFichier::Enregistrement;
     dialogue.setAcceptMode(enregistrement ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialogue.setFileMode(enregistrement ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialogue.setOption(QFileDialog::DontConfirmOverwrite, !demande.ConfirmerEcrasement);
     dialogue.setNameFilters(FiltresQt(demande.Filtre));
-    dialogue.setDefaultSuffix(VersQString(demande.ExtensionParDefaut));
+    dialogue.setDefaultSuffix(VersQt(demande.ExtensionParDefaut));
     if (!demande.NomInitial.empty())
-        dialogue.selectFile(VersQString(demande.NomInitial));
+        dialogue.selectFile(VersQt(demande.NomInitial));
     if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialogue.selectedFiles().constFirst().toStdString();
+    return DepuisQt(dialogue.selectedFiles().constFirst());
 }
 
 } // namespace tavelune

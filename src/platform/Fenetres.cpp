@@ -2,7 +2,9 @@
 
 #include "platform/Aide.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QDialog>
 #include <QFocusEvent>
 #include <QShortcut>
@@ -65,6 +67,13 @@ void ConnecterEntree(QWidget& champ, std::function<void()> gestionnaire) {
 
 void ConnecterSortie(QWidget& champ, std::function<void()> gestionnaire) {
     new FiltreFocus(champ, QEvent::FocusOut, std::move(gestionnaire));
+}
+
+void Cocher(QButtonGroup& groupe, QAbstractButton* bouton) {
+    groupe.setExclusive(false);
+    for (QAbstractButton* autre : groupe.buttons())
+        autre->setChecked(autre == bouton);
+    groupe.setExclusive(true);
 }
 
 void ConnecterAide(QWidget& fenetre, Aide& aide, int rubrique) {

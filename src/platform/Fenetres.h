@@ -4,6 +4,8 @@
 
 #include <functional>
 
+class QAbstractButton;
+class QButtonGroup;
 class QDialog;
 class QWidget;
 
@@ -32,6 +34,9 @@ void FermetureSeule(QDialog& dialogue);
 // or a handler that shows a message would run again.
 void ConnecterEntree(QWidget& champ, std::function<void()> gestionnaire);
 void ConnecterSortie(QWidget& champ, std::function<void()> gestionnaire);
+
+// Checks the button of the group, or none when 'bouton' is null.
+void Cocher(QButtonGroup& groupe, QAbstractButton* bouton);
 
 // F1 in the window opens the given help topic.
 void ConnecterAide(QWidget& fenetre, Aide& aide, int rubrique);

@@ -1,37 +1,20 @@
+#include "ExecutionCli.h"
 #include "documents/FichierDebit.h"
 #include "documents/Fichiers.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 using namespace tavelune;
+using tavelune::test::ExecuterCli;
+using tavelune::test::Execution;
 namespace fs = std::filesystem;
 
 namespace {
 
-struct Execution {
-    int statut = -1;
-    std::string sortie, erreurs;
-};
-
-std::string Contenu(const fs::path& chemin) {
-    return LireFichier(chemin, 1 << 24).octets.value_or("");
-}
-
-// Runs the built tavelune-cli with arguments already quoted for the shell.
 Execution Executer(const std::string& arguments) {
-    const fs::path dossier = testing::TempDir();
-    const fs::path sortie = dossier / "cli-sortie.txt", erreurs = dossier / "cli-erreurs.txt";
-    const std::string commande = std::string("'") + TAVELUNE_CLI + "' " + arguments + " >'" +
-                                 sortie.string() + "' 2>'" + erreurs.string() + "'";
-    const int brut = std::system(commande.c_str());
-    Execution e;
-    e.statut = WIFEXITED(brut) ? WEXITSTATUS(brut) : -1;
-    e.sortie = Contenu(sortie);
-    e.erreurs = Contenu(erreurs);
-    return e;
+    return ExecuterCli(arguments);
 }
 
 std::string SansBlancs(std::string s) {
@@ -79,7 +62,9 @@ TEST(CliPlan, JsonDUnPetitJob) {
               "LineaireDecoupe":3500,
               "Chutes":[[1000,2000,3000,1500],[0,1500,3000,0]],
               "Pieces":[{"Numero":0,"RectCoupe":[0,2000,1000,1500],"RectHorsTout":[0,2000,1000,1500]}]}],
- "NonPlacees":[]})") + "\n");
+ "NonPlacees":[],)") + R"("Metrages":[{"Libelle":"3x2m - horizontal","NbPanneaux":1,)" +
+                            R"("SurfacePanneaux":6,"SurfacePieces":0.5,"LineaireTotal":3.5,)" +
+                            R"("SurfaceChutes":5.5,"TauxChutes":91.666664}]})" + "\n");
 }
 
 TEST(CliPlan, LesDesignationsSontEchappees) {

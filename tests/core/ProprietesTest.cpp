@@ -83,3 +83,18 @@ TEST(Proprietes, LeVerificateurVoitLesFautes) {
         piece.Largeur = piece.RectCoupe.Top - piece.RectCoupe.Bottom + 1;
     }));
 }
+
+// A damaged job may carry surfaces out of step with the sides: the driver then cannot
+// rely on their order, and must still give the plain driver's plan.
+TEST(Proprietes, SurfacesDecaleesDesCotes) {
+    for (uint32_t graine = 1; graine <= 3; ++graine) {
+        Debit d = DebitAleatoire(graine, {.nbPieces = 120, .marge = 4, .traitScie = 3});
+        for (std::size_t k = 0; k < d.PiecesSaisies.size(); k += 5)
+            d.PiecesSaisies[k].Surface /= 3;
+        Debit reference = d;
+        Optimisation(d);
+        EXPECT_EQ(VerifierPlan(d), std::vector<std::string>{});
+        OptimisationLitterale(reference);
+        AttendrePlansEgaux(d, reference);
+    }
+}

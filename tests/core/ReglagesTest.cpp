@@ -3,22 +3,13 @@
 #include "strings/Texte.h"
 
 #include <bit>
-#include <functional>
 #include <gtest/gtest.h>
-#include <map>
 #include <set>
 
 using namespace tavelune;
 using tavelune::test::DossierTemporaire;
 
 namespace {
-
-std::string Table(int32_t id) {
-    static const std::map<int32_t, std::string> textes = {
-        {74, "Plaque de verre"}, {13, "Plaques de verre"}, {75, "Vitrage"}, {14, "Vitrages"}};
-    const auto it = textes.find(id);
-    return it != textes.end() ? it->second : "#" + std::to_string(id);
-}
 
 std::string Entier(int32_t v) {
     std::string s;
@@ -48,7 +39,7 @@ std::set<std::string> Fichiers(const DossierTemporaire& d) {
 
 TEST(Reglages, SansAucunFichierLesDefautsEtSeulsUniteEtLangueEcrits) {
     DossierTemporaire d;
-    const Reglages r = LireReglages(d.chemin(), Table);
+    const Reglages r = LireReglages(d.chemin());
 
     EXPECT_EQ(r.UniteJob, (UNITE_MESURE{1.0f, "mm"}));
     EXPECT_EQ(r.BaseLangue, 0);
@@ -75,13 +66,9 @@ TEST(Reglages, UneAutreLangueDonneSesDesignationsEtSonFichierDeVitrages) {
     DossierTemporaire d;
     d.Ecrire("Langue.dat", Entier(1000));
     d.Ecrire("AVitrages.dat", Champ("Float", 50));
-    std::vector<int32_t> demandes;
-    const Reglages r = LireReglages(d.chemin(), [&](int32_t id) {
-        demandes.push_back(id);
-        return std::to_string(id);
-    });
-    EXPECT_EQ(demandes, (std::vector<int32_t>{1074, 1013, 1075, 1014}));
-    EXPECT_EQ(r.Options.DesignationPiece, "1075");
+    const Reglages r = LireReglages(d.chemin());
+    // The table holds the French texts only: another base finds no designation.
+    EXPECT_EQ(r.Options.DesignationPiece, "");
     EXPECT_EQ(r.FichierEssences, "AVitrages.dat");
     EXPECT_EQ(r.Essences, (std::vector<std::string>{"Float"}));
     EXPECT_FALSE(r.Marques.Langue);
@@ -105,7 +92,7 @@ TEST(Reglages, AllerRetourDeTousLesFichiers) {
     EXPECT_EQ(d.Lire("FVitrages.dat").size(), 4u * 50);
     EXPECT_EQ(d.Lire("FDimPanneaux.dat").size(), 4u + 2 * 16);
 
-    const Reglages lus = LireReglages(d.chemin(), Table);
+    const Reglages lus = LireReglages(d.chemin());
     Reglages attendus = r;
     attendus.Essences.back() = nom49; // cut to its field
     attendus.DesignationsDuFichier = true;
@@ -116,7 +103,7 @@ TEST(Reglages, AllerRetourDeTousLesFichiers) {
     r.Essences.clear();
     r.DimPieces.clear();
     EXPECT_TRUE(EcrireReglages(d.chemin(), r).empty());
-    const Reglages relus = LireReglages(d.chemin(), Table);
+    const Reglages relus = LireReglages(d.chemin());
     EXPECT_EQ(relus.Essences.size(), 4u);
     EXPECT_TRUE(relus.DimPieces.empty());
     EXPECT_EQ(d.Lire("FDimPieces.dat"), Entier(0));
@@ -196,7 +183,7 @@ TEST(Reglages, LesFichiersAbimesDonnentCeQuIlsContiennent) {
         SCOPED_TRACE(c.nom);
         DossierTemporaire d;
         d.Ecrire(c.fichier, c.octets);
-        c.verifier(LireReglages(d.chemin(), Table));
+        c.verifier(LireReglages(d.chemin()));
     }
 }
 
@@ -218,5 +205,5 @@ TEST(Reglages, SuppressionDesOptions) {
     EXPECT_EQ(SupprimerOptions(d.chemin()), "");
     EXPECT_FALSE(std::filesystem::exists(d.chemin() / "Options.dat"));
     EXPECT_EQ(SupprimerOptions(d.chemin()), "");
-    EXPECT_FALSE(LireReglages(d.chemin(), Table).DesignationsDuFichier);
+    EXPECT_FALSE(LireReglages(d.chemin()).DesignationsDuFichier);
 }

@@ -198,23 +198,41 @@ TEST(PlacerDialogue, CentreSurLaFenetrePrincipaleEnHautOu14PixelsPlusBas) {
     EXPECT_EQ(dialogue.pos(), QPoint(260, 50));
 }
 
-TEST(AideQt, MontreLaRubriqueDemandeeOuUnAvisQuandLesPagesManquent) {
-    QTemporaryDir dossier;
-    const QString chemin = dossier.filePath("index.html");
+void EcrirePage(const QString& chemin, const char* html) {
     QFile page(chemin);
     ASSERT_TRUE(page.open(QIODevice::WriteOnly));
-    page.write("<html><body><a name=\"100\"></a><p>Unités</p></body></html>");
-    page.close();
+    page.write(html);
+}
 
-    AideQt aide(QUrl::fromLocalFile(chemin));
+TEST(AideQt, UneRubriqueOuvreSaPageASonAncreSinonLeSommaire) {
+    QTemporaryDir dossier;
+    const QUrl sommaire = QUrl::fromLocalFile(dossier.filePath("index.html"));
+    EcrirePage(dossier.filePath("index.html"), "<html><body><p>Sommaire</p></body></html>");
+    EcrirePage(dossier.filePath("sujet-100.html"),
+               "<html><body><a name=\"100\"></a><p>Unités</p></body></html>");
+
+    AideQt aide(sommaire);
     aide.AfficherRubrique(100);
     ASSERT_NE(aide.Fenetre(), nullptr);
     EXPECT_TRUE(aide.Fenetre()->isVisible());
-    EXPECT_EQ(aide.Fenetre()->Navigateur().source().fragment(), "100");
+    QUrl attendue = QUrl::fromLocalFile(dossier.filePath("sujet-100.html"));
+    attendue.setFragment("100");
+    EXPECT_EQ(aide.Fenetre()->Navigateur().source(), attendue);
+    aide.AfficherRubrique(7);
+    attendue = sommaire;
+    attendue.setFragment("7");
+    EXPECT_EQ(aide.Fenetre()->Navigateur().source(), attendue);
     aide.AfficherSommaire();
-    EXPECT_EQ(aide.Fenetre()->Navigateur().source(), QUrl::fromLocalFile(chemin));
+    EXPECT_EQ(aide.Fenetre()->Navigateur().source(), sommaire);
     aide.Fermer();
     EXPECT_FALSE(aide.Fenetre()->isVisible());
+}
+
+TEST(AideQt, LesPagesDuProgrammeSontDansSesRessourcesSinonUnAvis) {
+    AideQt aide;
+    aide.AfficherRubrique(100);
+    EXPECT_TRUE(aide.Fenetre()->Navigateur().toPlainText().contains("Unité de mesure"));
+    aide.Fermer();
 
     AideQt sansPages(QUrl("qrc:/absent/index.html"));
     sansPages.AfficherSommaire();

@@ -1,0 +1,40 @@
+// What the commands share: the settings of the current directory as the desktop
+// program reads them, the string table, the decimal separator, and the reading
+// of a job with its one-line complaint.
+#pragma once
+
+#include "model/Modele.h"
+#include "model/Reglages.h"
+#include "strings/TableTextes.h"
+#include "view/Reglages.h"
+
+#include <ostream>
+#include <string>
+
+namespace tavelune {
+
+struct ContexteCli {
+    Reglages reglages;
+    Textes textes;
+    char separateur;
+
+    ReglagesDessin Dessin() const { return ReglagesPourDessin(reglages, textes, separateur); }
+};
+
+ContexteCli LireContexte();
+
+// The plan of the job and its summary, as every job construction ends.
+void CalculerPlan(Debit& debit, const ContexteCli& contexte);
+
+// The summary lines as the sheet characteristics window words them.
+void EcrireRecapitulatif(std::ostream& sortie, const Debit& debit, const ContexteCli& contexte);
+
+// Reads the job file into 'debit'; on failure writes one line naming the file
+// and the reason to 'erreurs' and returns false, leaving 'debit' untouched.
+bool LireDebitCli(const std::string& chemin, Debit& debit, std::ostream& erreurs);
+
+// One line on 'erreurs': the command's complaint about a file.
+void Plainte(std::ostream& erreurs, const std::string& fichier, std::string_view message,
+             const std::string& raison);
+
+} // namespace tavelune
