@@ -2,6 +2,7 @@
 // place, and the box that refuses a typed value.
 #pragma once
 
+#include "platform/Conversions.h"
 #include "platform/Plateforme.h"
 #include "strings/TableTextes.h"
 
@@ -18,10 +19,6 @@ template <class W> W* Controle(QWidget* parent, const char* nom, const QRect& ca
     w->setObjectName(QString::fromLatin1(nom));
     w->setGeometry(cadre);
     return w;
-}
-
-inline QString TexteQt(const std::string& texte) {
-    return QString::fromStdString(texte);
 }
 
 // "Valeur non valide" with the exclamation icon.

@@ -19,7 +19,7 @@ constexpr int RubriqueAide = 150;
 QPushButton* BoutonGras(QWidget* parent, const char* nom, const QRect& cadre,
                         const std::string& texte) {
     auto* bouton = Controle<QPushButton>(parent, nom, cadre);
-    bouton->setText(TexteQt(texte));
+    bouton->setText(VersQt(texte));
     QFont police = bouton->font();
     police.setBold(true);
     bouton->setFont(police);
@@ -31,23 +31,23 @@ QPushButton* BoutonGras(QWidget* parent, const char* nom, const QRect& cadre,
 TFImportation::TFImportation(Plateforme& plateforme, const Reglages& reglages, QWidget* parent)
     : QDialog(parent) {
     const Textes textes(reglages.BaseLangue);
-    setWindowTitle(TexteQt(textes.Text(188)));
+    setWindowTitle(VersQt(textes.Text(188)));
     setFixedSize(391, 320);
     SansMenuSysteme(*this);
 
     GroupBox = Controle<QGroupBox>(this, "GroupBox", {7, 3, 377, 212});
-    GroupBox->setTitle(TexteQt(textes.Text(189)));
+    GroupBox->setTitle(VersQt(textes.Text(189)));
     Label = Controle<QLabel>(GroupBox, "Label", {7, 15, 366, 193});
-    Label->setText(TexteQt(textes.Text(190)));
+    Label->setText(VersQt(textes.Text(190)));
     Label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     CbxEntetes = Controle<QCheckBox>(this, "CbxEntetes", {7, 222, 250, 17});
-    CbxEntetes->setText(TexteQt(textes.Text(191)));
+    CbxEntetes->setText(VersQt(textes.Text(191)));
     CbxListeUnites = Controle<QComboBox>(this, "CbxListeUnites", {294, 246, 90, 21});
     BtnAnnuler = BoutonGras(this, "BtnAnnuler", {7, 283, 80, 25}, textes.Text(37));
     BtnOK = BoutonGras(this, "BtnOK", {304, 283, 80, 25}, textes.Text(36));
     LblUnite = Controle<QLabel>(this, "LblUnite", {7, 249, 278, 26});
     LblUnite->setWordWrap(true);
-    LblUnite->setText(TexteQt(textes.Text(212)));
+    LblUnite->setText(VersQt(textes.Text(212)));
 
     const std::pair<int32_t, UNITE_MESURE> proposees[] = {
         {19, {1.0f, std::string(fixes::NomMillimetre)}},
@@ -56,7 +56,7 @@ TFImportation::TFImportation(Plateforme& plateforme, const Reglages& reglages, Q
         {94, {1000.0f, std::string(fixes::NomMetre)}},
     };
     for (const auto& [texte, unite] : proposees) {
-        CbxListeUnites->addItem(TexteQt(textes.Text(texte)));
+        CbxListeUnites->addItem(VersQt(textes.Text(texte)));
         unites.push_back(unite);
     }
 

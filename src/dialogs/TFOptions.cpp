@@ -23,7 +23,7 @@ constexpr int32_t ErreurLargeur = 114;
 
 QLabel* Libelle(QWidget* parent, const char* nom, const QRect& cadre, const std::string& texte) {
     auto* libelle = Controle<QLabel>(parent, nom, cadre);
-    libelle->setText(TexteQt(texte));
+    libelle->setText(VersQt(texte));
     return libelle;
 }
 
@@ -36,7 +36,7 @@ bool MarquesOptions::Une() const {
 
 TFOptions::TFOptions(Plateforme& plateforme, const Reglages& reglages, QWidget* parent)
     : QDialog(parent), plateforme(plateforme), textes(reglages.BaseLangue) {
-    setWindowTitle(TexteQt(textes.Text(90)));
+    setWindowTitle(VersQt(textes.Text(90)));
     setFixedSize(367, 354);
     SansMenuSysteme(*this);
 
@@ -78,9 +78,9 @@ TFOptions::TFOptions(Plateforme& plateforme, const Reglages& reglages, QWidget* 
     ChkBoxSensFil = Controle<QCheckBox>(this, "ChkBoxSensFil", {7, 286, 16, 16});
     LblSensFil = Controle<QLabel>(this, "LblSensFil", {26, 288, 334, 26});
     BtnParamDefaut = Controle<QPushButton>(this, "BtnParamDefaut", {7, 317, 136, 25});
-    BtnParamDefaut->setText(TexteQt(textes.Text(175)));
+    BtnParamDefaut->setText(VersQt(textes.Text(175)));
     BtnOK = Controle<QPushButton>(this, "BtnOK", {279, 317, 81, 25});
-    BtnOK->setText(TexteQt(textes.Text(36)));
+    BtnOK->setText(VersQt(textes.Text(36)));
     BtnOK->setDefault(true);
 
     ConnecterSortie(*EdtMaxLongueur, [this] { EdtMaxLongueurExit(); });
@@ -112,18 +112,18 @@ void TFOptions::showEvent(QShowEvent* evenement) {
 
 void TFOptions::FormShow() {
     const std::string en = textes.Text(47) + UniteJob.Nom;
-    LblMaxLongueur->setText(TexteQt(textes.Text(143) + en));
-    LblMaxLargeur->setText(TexteQt(textes.Text(144) + en));
+    LblMaxLongueur->setText(VersQt(textes.Text(143) + en));
+    LblMaxLargeur->setText(VersQt(textes.Text(144) + en));
     DessinerLibelles();
 }
 
 void TFOptions::DessinerLibelles() {
     const std::string panneau = Minuscules(Options.DesignationPanneau);
     const std::string en = textes.Text(47) + UniteJob.Nom;
-    LblLongueurDefaut->setText(TexteQt(textes.Text(98) + panneau + en));
-    LblLargeurDefaut->setText(TexteQt(textes.Text(99) + panneau + en));
-    LblSensFil->setText(TexteQt(textes.Text(96) + Minuscules(Options.DesignationPanneaux) +
-                                textes.Text(97) + Minuscules(Options.DesignationPieces) + ")"));
+    LblLongueurDefaut->setText(VersQt(textes.Text(98) + panneau + en));
+    LblLargeurDefaut->setText(VersQt(textes.Text(99) + panneau + en));
+    LblSensFil->setText(VersQt(textes.Text(96) + Minuscules(Options.DesignationPanneaux) +
+                               textes.Text(97) + Minuscules(Options.DesignationPieces) + ")"));
 }
 
 void TFOptions::FormActivate() {
@@ -134,10 +134,10 @@ void TFOptions::FormActivate() {
 }
 
 void TFOptions::RemplirChamps() {
-    EdtDesignationPanneau->setText(TexteQt(Options.DesignationPanneau));
-    EdtDesignationPanneaux->setText(TexteQt(Options.DesignationPanneaux));
-    EdtDesignationPiece->setText(TexteQt(Options.DesignationPiece));
-    EdtDesignationPieces->setText(TexteQt(Options.DesignationPieces));
+    EdtDesignationPanneau->setText(VersQt(Options.DesignationPanneau));
+    EdtDesignationPanneaux->setText(VersQt(Options.DesignationPanneaux));
+    EdtDesignationPiece->setText(VersQt(Options.DesignationPiece));
+    EdtDesignationPieces->setText(VersQt(Options.DesignationPieces));
     AfficherLongueur(*EdtMaxLongueur, Options.LongueurMaxi);
     AfficherLongueur(*EdtMaxLargeur, Options.LargeurMaxi);
     AfficherLongueur(*EdtLongueurDefaut, Options.LongueurDefaut);
@@ -148,11 +148,11 @@ void TFOptions::RemplirChamps() {
 
 void TFOptions::AfficherLongueur(QLineEdit& edit, float mm) const {
     edit.setText(
-        TexteQt(TexteCote(mm / static_cast<double>(UniteJob.Facteur), plateforme.Separateur)));
+        VersQt(TexteCote(mm / static_cast<double>(UniteJob.Facteur), plateforme.Separateur)));
 }
 
 std::optional<float> TFOptions::LireLongueur(const QLineEdit& edit, double plafond) const {
-    const auto lu = LireReel(edit.text().toStdString(), plateforme.Separateur);
+    const auto lu = LireReel(DepuisQt(edit.text()), plateforme.Separateur);
     if (!lu)
         return std::nullopt;
     const double mm = *lu * static_cast<double>(UniteJob.Facteur);
@@ -206,11 +206,11 @@ void TFOptions::EdtLargeurDefautExit() {
 
 void TFOptions::SortieDesignation(QLineEdit& edit, Designation valeur, Marque marque,
                                   QLineEdit* editPluriel, Designation pluriel) {
-    const std::string texte = edit.text().toStdString();
+    const std::string texte = DepuisQt(edit.text());
     const std::size_t longueur = NombreCaracteres(texte);
     if (longueur < 1 || longueur > DesignationMaxi) {
         RefuserValeur(plateforme, textes, textes.Text(17));
-        edit.setText(TexteQt(Options.*valeur));
+        edit.setText(VersQt(Options.*valeur));
         return;
     }
     Options.*valeur = texte;
@@ -218,7 +218,7 @@ void TFOptions::SortieDesignation(QLineEdit& edit, Designation valeur, Marque ma
     edit.setModified(false);
     if (editPluriel != nullptr) {
         Options.*pluriel = texte + "s";
-        editPluriel->setText(TexteQt(Options.*pluriel));
+        editPluriel->setText(VersQt(Options.*pluriel));
     }
     DessinerLibelles();
 }
@@ -260,8 +260,7 @@ void TFOptions::ChkBoxSensFilClick() {
 }
 
 void TFOptions::BtnParamDefautClick() {
-    OptionsProgramme defauts =
-        OptionsParDefaut([](int32_t id) { return std::string(TexteDeLaTable(id)); }, textes.Base());
+    OptionsProgramme defauts = OptionsParDefaut(textes);
     // The display settings belong to their own dialog.
     defauts.ModeAffichage = Options.ModeAffichage;
     defauts.UniteRecap = Options.UniteRecap;

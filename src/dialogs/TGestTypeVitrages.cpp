@@ -34,18 +34,18 @@ TGestTypeVitrages::TGestTypeVitrages(Plateforme& plateforme, const Reglages& reg
                                      QWidget* parent)
     : QDialog(parent) {
     const Textes textes(reglages.BaseLangue);
-    setWindowTitle(TexteQt(textes.Text(58)));
+    setWindowTitle(VersQt(textes.Text(58)));
     setFixedSize(347, 273);
     SansMenuSysteme(*this);
 
     EdtEssence = Controle<QLineEdit>(this, "EdtEssence", {7, 7, 334, 21});
     LbEssence = Controle<QListWidget>(this, "LbEssence", {7, 35, 333, 189});
     BtnAjouter = Controle<QPushButton>(this, "BtnAjouter", {7, 236, 89, 25});
-    BtnAjouter->setText(TexteQt(textes.Text(59)));
+    BtnAjouter->setText(VersQt(textes.Text(59)));
     BtnSupprimer = Controle<QPushButton>(this, "BtnSupprimer", {129, 236, 89, 25});
-    BtnSupprimer->setText(TexteQt(textes.Text(60)));
+    BtnSupprimer->setText(VersQt(textes.Text(60)));
     BtnOK = Controle<QPushButton>(this, "BtnOK", {251, 236, 89, 25});
-    BtnOK->setText(TexteQt(textes.Text(36)));
+    BtnOK->setText(VersQt(textes.Text(36)));
     BtnOK->setDefault(true);
 
     connect(EdtEssence, &QLineEdit::textChanged, this, &TGestTypeVitrages::EdtEssenceChange);
@@ -69,13 +69,13 @@ void TGestTypeVitrages::showEvent(QShowEvent* evenement) {
 void TGestTypeVitrages::FormShow() {
     LbEssence->clear();
     for (const std::string& nom : Essences)
-        LbEssence->addItem(TexteQt(nom));
+        LbEssence->addItem(VersQt(nom));
     if (Essences.empty()) {
         EdtEssence->clear();
         ActiverBoutons(false, false);
     } else {
         LbEssence->setCurrentRow(0);
-        EdtEssence->setText(TexteQt(Essences.front()));
+        EdtEssence->setText(VersQt(Essences.front()));
         ActiverBoutons(true, true);
     }
     Modifie = false;
@@ -100,11 +100,11 @@ void TGestTypeVitrages::LbEssenceClick() {
 }
 
 void TGestTypeVitrages::BtnAjouterClick() {
-    const std::string nom = EdtEssence->text().toStdString();
+    const std::string nom = DepuisQt(EdtEssence->text());
     if (nom.empty() || std::find(Essences.begin(), Essences.end(), nom) != Essences.end())
         return;
     Essences.push_back(nom);
-    LbEssence->addItem(TexteQt(nom));
+    LbEssence->addItem(VersQt(nom));
     Modifie = true;
 }
 
@@ -112,7 +112,7 @@ void TGestTypeVitrages::BtnSupprimerClick() {
     const int ligne = LbEssence->currentRow();
     if (ligne < 0)
         return;
-    const std::string nom = LbEssence->item(ligne)->text().toStdString();
+    const std::string nom = DepuisQt(LbEssence->item(ligne)->text());
     delete LbEssence->takeItem(ligne);
     if (const auto entree = std::find(Essences.begin(), Essences.end(), nom);
         entree != Essences.end())

@@ -16,7 +16,7 @@ namespace {
 constexpr int RubriqueAide = 1010;
 
 QString Lignes(const std::string& premiere, const std::string& suite) {
-    return TexteQt(premiere + "\n" + suite);
+    return VersQt(premiere + "\n" + suite);
 }
 
 } // namespace
@@ -24,7 +24,7 @@ QString Lignes(const std::string& premiere, const std::string& suite) {
 TSelDebit::TSelDebit(Plateforme& plateforme, const Reglages& reglages, QWidget* parent)
     : QDialog(parent) {
     const Textes textes(reglages.BaseLangue);
-    const auto texte = [&textes](int32_t id) { return TexteQt(textes.Text(id)); };
+    const auto texte = [&textes](int32_t id) { return VersQt(textes.Text(id)); };
     setWindowTitle(texte(22));
     setFixedSize(351, 260);
     SansMenuSysteme(*this);

@@ -69,7 +69,7 @@ QPixmap FigureMarge() {
 DialogueMarge::DialogueMarge(Plateforme& plateforme, const Reglages& reglages, int largeurClient,
                              int hauteurClient, int titre, QWidget* parent)
     : QDialog(parent), plateforme(plateforme), textes(reglages.BaseLangue) {
-    setWindowTitle(TexteQt(textes.Text(titre)));
+    setWindowTitle(VersQt(textes.Text(titre)));
     setFixedSize(largeurClient, hauteurClient);
     SansMenuSysteme(*this);
 
@@ -80,16 +80,16 @@ DialogueMarge::DialogueMarge(Plateforme& plateforme, const Reglages& reglages, i
     Panel2 = Controle<QFrame>(this, "Panel2", {8, 188, largeurClient - 16, 56});
     Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Label1 = Controle<QLabel>(Panel2, "Label1", {6, 4, largeurClient - 28, 48});
-    Label1->setText(TexteQt(textes.Text(54)));
+    Label1->setText(VersQt(textes.Text(54)));
     ConnecterAide(*this, plateforme.AideEnLigne, RubriqueAide);
 }
 
 QString DialogueMarge::LibelleMarge() const {
-    return TexteQt(textes.Text(30) + textes.Text(47) + UniteJob.Nom);
+    return VersQt(textes.Text(30) + textes.Text(47) + UniteJob.Nom);
 }
 
 QString DialogueMarge::TexteMarge(int32_t marge) const {
-    return TexteQt(TexteCote(marge / static_cast<double>(UniteJob.Facteur), plateforme.Separateur));
+    return VersQt(TexteCote(marge / static_cast<double>(UniteJob.Facteur), plateforme.Separateur));
 }
 
 bool DialogueMarge::PiecesLogees(const Marges& marges, bool parTypeVitrage) const {
@@ -111,7 +111,7 @@ void DialogueMarge::SortieMarge(QLineEdit& boite, Cibles cibles, bool parTypeVit
     if (boite.text().isEmpty())
         return;
     Marges essai = MargesJob;
-    const auto lu = LireReel(boite.text().toStdString(), plateforme.Separateur);
+    const auto lu = LireReel(DepuisQt(boite.text()), plateforme.Separateur);
     const int32_t marge = lu ? ValeurEnMillimetres(*lu, UniteJob.Facteur) : -1;
     for (const auto cible : cibles)
         essai.*cible = marge;
@@ -147,7 +147,7 @@ TSelMarge::TSelMarge(Plateforme& plateforme, const Reglages& reglages, QWidget* 
     LblMarge = Controle<QLabel>(Panel3, "LblMarge", {8, 12, 220, 16});
     EdtMarge = Controle<QLineEdit>(Panel3, "EdtMarge", {240, 9, 84, 21});
     BtnOk = Controle<QPushButton>(this, "BtnOk", {135, 302, 80, 25});
-    BtnOk->setText(TexteQt(textes.Text(36)));
+    BtnOk->setText(VersQt(textes.Text(36)));
     BtnOk->setDefault(true);
 
     ConnecterSortie(*EdtMarge, [this] { EdtMargeExit(); });

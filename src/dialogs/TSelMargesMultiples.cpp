@@ -15,13 +15,13 @@ TSelMargesMultiples::TSelMargesMultiples(Plateforme& plateforme, const Reglages&
     : DialogueMarge(plateforme, reglages, 350, 341, 87, parent) {
     GpbMarges = Controle<QGroupBox>(this, "GpbMarges", {8, 250, 334, 52});
     LblLongueur = Controle<QLabel>(GpbMarges, "LblLongueur", {10, 25, 64, 16});
-    LblLongueur->setText(TexteQt(textes.Text(41)));
+    LblLongueur->setText(VersQt(textes.Text(41)));
     EdtMargeL = Controle<QLineEdit>(GpbMarges, "EdtMargeL", {76, 22, 80, 21});
     LblLargeur = Controle<QLabel>(GpbMarges, "LblLargeur", {176, 25, 64, 16});
-    LblLargeur->setText(TexteQt(textes.Text(42)));
+    LblLargeur->setText(VersQt(textes.Text(42)));
     EdtMargeH = Controle<QLineEdit>(GpbMarges, "EdtMargeH", {242, 22, 80, 21});
     BtnOk = Controle<QPushButton>(this, "BtnOk", {135, 308, 80, 25});
-    BtnOk->setText(TexteQt(textes.Text(36)));
+    BtnOk->setText(VersQt(textes.Text(36)));
     BtnOk->setDefault(true);
 
     ConnecterSortie(*EdtMargeL, [this] { EdtMargeLExit(); });

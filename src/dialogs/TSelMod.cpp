@@ -17,16 +17,16 @@ constexpr int RubriqueAide = 30;
 
 TSelMod::TSelMod(Plateforme& plateforme, const Reglages& reglages, QWidget* parent)
     : QDialog(parent), reglages(reglages), textes(reglages.BaseLangue) {
-    setWindowTitle(TexteQt(textes.Text(25)));
+    setWindowTitle(VersQt(textes.Text(25)));
     setFixedSize(262, 139);
     SansMenuSysteme(*this);
 
     ChbModifPanneaux = Controle<QCheckBox>(this, "ChbModifPanneaux", {16, 12, 238, 20});
     ChbModifPieces = Controle<QCheckBox>(this, "ChbModifPieces", {16, 40, 238, 20});
     ChbModifMarge = Controle<QCheckBox>(this, "ChbModifMarge", {16, 68, 238, 20});
-    ChbModifMarge->setText(TexteQt(textes.Text(28)));
+    ChbModifMarge->setText(VersQt(textes.Text(28)));
     BtnOk = Controle<QPushButton>(this, "BtnOk", {91, 104, 80, 25});
-    BtnOk->setText(TexteQt(textes.Text(36)));
+    BtnOk->setText(VersQt(textes.Text(36)));
     BtnOk->setDefault(true);
 
     connect(ChbModifPanneaux, &QCheckBox::clicked, this, &TSelMod::ChbModifPanneauxClick);
@@ -47,8 +47,8 @@ void TSelMod::showEvent(QShowEvent* evenement) {
 
 void TSelMod::FormActivate() {
     const OptionsProgramme& o = reglages.Options;
-    ChbModifPanneaux->setText(TexteQt(textes.Text(26) + Minuscules(o.DesignationPanneaux)));
-    ChbModifPieces->setText(TexteQt(textes.Text(26) + Minuscules(o.DesignationPieces)));
+    ChbModifPanneaux->setText(VersQt(textes.Text(26) + Minuscules(o.DesignationPanneaux)));
+    ChbModifPieces->setText(VersQt(textes.Text(26) + Minuscules(o.DesignationPieces)));
     ChbModifPanneaux->setChecked(true);
     ChbModifPieces->setChecked(true);
     ChbModifMarge->setChecked(false);

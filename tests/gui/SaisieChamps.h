@@ -2,7 +2,7 @@
 // Tab, click a control with the mouse, settings with the French designations.
 #pragma once
 
-#include "model/Reglages.h"
+#include "documents/FichiersReglages.h"
 #include "strings/TableTextes.h"
 
 #include <QAbstractButton>
@@ -33,7 +33,7 @@ inline void Cliquer(QAbstractButton& bouton) {
 // The settings of a first start: millimetres and the default options.
 inline Reglages ReglagesDeDepart() {
     Reglages r;
-    r.Options = OptionsParDefaut([](int32_t id) { return std::string(TexteDeLaTable(id)); }, 0);
+    r.Options = OptionsParDefaut(Textes());
     return r;
 }
 
