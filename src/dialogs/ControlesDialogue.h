@@ -6,12 +6,22 @@
 #include "platform/Plateforme.h"
 #include "strings/TableTextes.h"
 
+#include <QFont>
 #include <QRect>
 #include <QString>
 #include <QWidget>
 #include <string>
 
 namespace tavelune {
+
+// The fixed places of the controls were laid out for a small 8-point font:
+// the desktop's larger default would cut the captions.
+inline void PoliceFormulaire(QWidget& fenetre) {
+    QFont police = fenetre.font();
+    police.setPixelSize(11);
+    police.setStretch(QFont::Condensed);
+    fenetre.setFont(police);
+}
 
 // A child control at its place, named so that tests and help find it.
 template <class W> W* Controle(QWidget* parent, const char* nom, const QRect& cadre) {

@@ -34,6 +34,7 @@ TFImportation::TFImportation(Plateforme& plateforme, const Reglages& reglages, Q
     setWindowTitle(VersQt(textes.Text(188)));
     setFixedSize(391, 320);
     SansMenuSysteme(*this);
+    PoliceFormulaire(*this);
 
     GroupBox = Controle<QGroupBox>(this, "GroupBox", {7, 3, 377, 212});
     GroupBox->setTitle(VersQt(textes.Text(189)));

@@ -39,6 +39,7 @@ TFOptions::TFOptions(Plateforme& plateforme, const Reglages& reglages, QWidget* 
     setWindowTitle(VersQt(textes.Text(90)));
     setFixedSize(367, 354);
     SansMenuSysteme(*this);
+    PoliceFormulaire(*this);
 
     GpBoxDesPanneaux = Controle<QGroupBox>(this, "GpBoxDesPanneaux", {7, 3, 353, 54});
     LblDesignationPanneaux =

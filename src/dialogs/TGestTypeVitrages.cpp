@@ -37,6 +37,7 @@ TGestTypeVitrages::TGestTypeVitrages(Plateforme& plateforme, const Reglages& reg
     setWindowTitle(VersQt(textes.Text(58)));
     setFixedSize(347, 273);
     SansMenuSysteme(*this);
+    PoliceFormulaire(*this);
 
     EdtEssence = Controle<QLineEdit>(this, "EdtEssence", {7, 7, 334, 21});
     LbEssence = Controle<QListWidget>(this, "LbEssence", {7, 35, 333, 189});

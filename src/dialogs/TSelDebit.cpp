@@ -28,6 +28,7 @@ TSelDebit::TSelDebit(Plateforme& plateforme, const Reglages& reglages, QWidget* 
     setWindowTitle(texte(22));
     setFixedSize(351, 260);
     SansMenuSysteme(*this);
+    PoliceFormulaire(*this);
 
     GpbDebitSimple = Controle<QGroupBox>(this, "GpbDebitSimple", {8, 4, 335, 66});
     RbtnDebitSimple = Controle<QRadioButton>(GpbDebitSimple, "RbtnDebitSimple", {8, 8, 200, 20});

@@ -72,6 +72,7 @@ DialogueMarge::DialogueMarge(Plateforme& plateforme, const Reglages& reglages, i
     setWindowTitle(VersQt(textes.Text(titre)));
     setFixedSize(largeurClient, hauteurClient);
     SansMenuSysteme(*this);
+    PoliceFormulaire(*this);
 
     Panel1 = Controle<QFrame>(this, "Panel1", {(largeurClient - 244) / 2, 8, 244, 174});
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);

@@ -20,6 +20,7 @@ TSelMod::TSelMod(Plateforme& plateforme, const Reglages& reglages, QWidget* pare
     setWindowTitle(VersQt(textes.Text(25)));
     setFixedSize(262, 139);
     SansMenuSysteme(*this);
+    PoliceFormulaire(*this);
 
     ChbModifPanneaux = Controle<QCheckBox>(this, "ChbModifPanneaux", {16, 12, 238, 20});
     ChbModifPieces = Controle<QCheckBox>(this, "ChbModifPieces", {16, 40, 238, 20});
