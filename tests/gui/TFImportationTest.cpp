@@ -45,6 +45,7 @@ TEST_F(TFImportationTest, PreselectionChoixDeLUniteEtResultat) {
             d.CbxListeUnites->setFocus();
             for (int i = 0; i < std::abs(c.deplacement); ++i)
                 QTest::keyClick(d.CbxListeUnites, c.deplacement > 0 ? Qt::Key_Down : Qt::Key_Up);
+            QTest::keyClick(&d, Qt::Key_F1);
             Cliquer(c.ok ? *d.BtnOK : *d.BtnAnnuler);
         });
         const int resultat = plateforme.Modal.Executer(dialogue);
@@ -54,6 +55,7 @@ TEST_F(TFImportationTest, PreselectionChoixDeLUniteEtResultat) {
         EXPECT_EQ(dialogue.Entetes, !c.decocher);
         EXPECT_EQ(dialogue.UniteFichier, c.choisie);
         EXPECT_EQ(resultat, c.ok ? QDialog::Accepted : QDialog::Rejected);
+        EXPECT_EQ(faux.AideEnLigne.Appels().back(), (AppelAide{AppelAide::Genre::Rubrique, 150}));
     }
 }
 

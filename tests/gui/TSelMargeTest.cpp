@@ -161,18 +161,21 @@ TEST_F(TSelMargeTest, OKSansMargeDemandeConfirmationNonGardeLeDialogueOuiDonneZe
     EXPECT_EQ(faux.Messages.Affichees(), (std::vector<Message>{SansMarge, SansMarge}));
 }
 
-TEST_F(TSelMargeTest, SansDemandeLaBoiteDemarreVideEtEscapeNeFermePas) {
+TEST_F(TSelMargeTest, SansDemandeLaBoiteDemarreVideEscapeNeFermePasF1OuvreLAide) {
     dialogue.MargesJob = {20, 20, 0, 0, 0};
     Scripter<TSelMarge>([&](TSelMarge& d) {
         EXPECT_TRUE(d.EdtMarge->text().isEmpty());
         QTest::keyClick(&d, Qt::Key_Escape);
         EXPECT_TRUE(d.isVisible());
+        QTest::keyClick(&d, Qt::Key_F1);
         Saisir(*d.EdtMarge, "12");
         Cliquer(*d.BtnOk);
     });
     plateforme.Modal.Executer(dialogue);
     EXPECT_EQ(dialogue.MargesJob.MargeLongueur, 12);
     EXPECT_EQ(dialogue.windowTitle(), "Marge de sécurité");
+    EXPECT_EQ(faux.AideEnLigne.Appels(),
+              (std::vector<AppelAide>{{AppelAide::Genre::Rubrique, 1040}}));
 }
 
 } // namespace
