@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <random>
 #include <string>
 #include <sys/wait.h>
 
@@ -20,8 +21,10 @@ struct Execution {
 // 'arguments' are already quoted for the shell.
 inline Execution ExecuterCli(const std::string& arguments,
                              const std::filesystem::path& dossier = testing::TempDir()) {
+    // Tests run in parallel: each run has its own trace files.
+    const std::string nom = "cli-" + std::to_string(std::random_device()());
     const std::filesystem::path traces = testing::TempDir();
-    const auto sortie = traces / "cli-sortie.txt", erreurs = traces / "cli-erreurs.txt";
+    const auto sortie = traces / (nom + "-sortie.txt"), erreurs = traces / (nom + "-erreurs.txt");
     const std::string commande = "cd '" + dossier.string() + "' && '" + TAVELUNE_CLI + "' " +
                                  arguments + " >'" + sortie.string() + "' 2>'" + erreurs.string() +
                                  "'";
@@ -30,6 +33,8 @@ inline Execution ExecuterCli(const std::string& arguments,
     e.statut = WIFEXITED(brut) ? WEXITSTATUS(brut) : -1;
     e.sortie = LireFichier(sortie, 1 << 24).octets.value_or("");
     e.erreurs = LireFichier(erreurs, 1 << 24).octets.value_or("");
+    std::filesystem::remove(sortie);
+    std::filesystem::remove(erreurs);
     return e;
 }
 
