@@ -1,0 +1,227 @@
+// The options dialog: lengths in the job's unit with their bounds, the
+// designations and the labels built from them, the change marks, and the
+// defaults that delete Options.dat at once.
+#include "FixturePlateforme.h"
+#include "SaisieChamps.h"
+
+#include "dialogs/TFOptions.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+namespace tavelune {
+namespace {
+
+using R = ReponseMessage;
+
+const std::string RappelVirgule =
+    "\nVous avez peut-être saisie un nombre ne comportant pas le séparateur décimal \",\".";
+const Message LongueurRefusee{"Valeur non valide",
+                              "Valeur non valide pour une longueur !" + RappelVirgule,
+                              IconeMessage::Exclamation, BoutonsMessage::Ok};
+const Message LargeurRefusee{"Valeur non valide",
+                             "Valeur non valide pour une largeur !" + RappelVirgule,
+                             IconeMessage::Exclamation, BoutonsMessage::Ok};
+const Message DesignationRefusee{"Valeur non valide",
+                                 "Longueur de texte non valide pour une désignation",
+                                 IconeMessage::Exclamation, BoutonsMessage::Ok};
+
+class TFOptionsTest : public TestPlateforme {
+protected:
+    TFOptionsTest() {
+        dialogue.Options = reglages.Options;
+        dialogue.UniteJob = reglages.UniteJob;
+    }
+
+    // Shows the dialog, runs the script, then presses OK.
+    void Executer(std::function<void(TFOptions&)> script) {
+        Scripter<TFOptions>([script = std::move(script)](TFOptions& d) {
+            script(d);
+            Cliquer(*d.BtnOK);
+        });
+        EXPECT_EQ(plateforme.Modal.Executer(dialogue), QDialog::Accepted);
+    }
+
+    Reglages reglages = ReglagesDeDepart();
+    TFOptions dialogue{plateforme, reglages};
+};
+
+TEST_F(TFOptionsTest, LongueursEnUniteDuDebitEtLeursBornes) {
+    const UNITE_MESURE mm{1.0f, "mm"}, cm{10.0f, "cm"};
+    using Champ = QLineEdit* TFOptions::*;
+    const struct {
+        UNITE_MESURE unite;
+        Champ champ;
+        const char* tape;
+        const Message* refus;
+        float maxLongueur, maxLargeur, defLongueur, defLargeur;
+        const char* defautAffiche; // EdtLongueurDefaut, or EdtLargeurDefaut for a width
+    } cas[] = {
+        {cm, &TFOptions::EdtMaxLongueur, "250", nullptr, 2500, 6000, 2500, 1250, "250"},
+        {cm, &TFOptions::EdtMaxLongueur, "200", nullptr, 2000, 6000, 2000, 1250, "200"},
+        {cm, &TFOptions::EdtMaxLargeur, "100", nullptr, 6000, 1000, 2500, 1000, "100"},
+        {mm, &TFOptions::EdtMaxLongueur, "1", &LongueurRefusee, 6000, 6000, 2500, 1250, "2500"},
+        {mm, &TFOptions::EdtMaxLongueur, "1,5", nullptr, 1.5f, 6000, 1.5f, 1250, "1,5"},
+        {mm, &TFOptions::EdtMaxLongueur, "1000000", nullptr, 1e6f, 6000, 2500, 1250, "2500"},
+        {mm, &TFOptions::EdtMaxLongueur, "1000001", &LongueurRefusee, 6000, 6000, 2500, 1250,
+         "2500"},
+        {mm, &TFOptions::EdtMaxLargeur, "2.5", &LargeurRefusee, 6000, 6000, 2500, 1250, "1250"},
+        {mm, &TFOptions::EdtLongueurDefaut, "6000", nullptr, 6000, 6000, 6000, 1250, "6000"},
+        {mm, &TFOptions::EdtLongueurDefaut, "6001", &LongueurRefusee, 6000, 6000, 2500, 1250,
+         "2500"},
+        {mm, &TFOptions::EdtLargeurDefaut, "", &LargeurRefusee, 6000, 6000, 2500, 1250, "1250"},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(testing::Message() << c.unite.Nom << " " << c.tape);
+        dialogue.Options = reglages.Options;
+        dialogue.UniteJob = c.unite;
+        if (c.refus != nullptr)
+            faux.Messages.Repondre(R::Ok);
+        const std::size_t avant = faux.Messages.Affichees().size();
+        QString tapeApres, defautApres;
+        Executer([&](TFOptions& d) {
+            QLineEdit& champ = *(d.*c.champ);
+            Saisir(champ, c.tape);
+            tapeApres = champ.text();
+            const bool largeur =
+                c.champ == &TFOptions::EdtMaxLargeur || c.champ == &TFOptions::EdtLargeurDefaut;
+            defautApres = (largeur ? d.EdtLargeurDefaut : d.EdtLongueurDefaut)->text();
+        });
+
+        const OptionsProgramme& o = dialogue.Options;
+        EXPECT_EQ(o.LongueurMaxi, c.maxLongueur);
+        EXPECT_EQ(o.LargeurMaxi, c.maxLargeur);
+        EXPECT_EQ(o.LongueurDefaut, c.defLongueur);
+        EXPECT_EQ(o.LargeurDefaut, c.defLargeur);
+        EXPECT_EQ(defautApres, c.defautAffiche);
+        EXPECT_EQ(dialogue.Modifie, c.refus == nullptr);
+        if (c.refus != nullptr) {
+            ASSERT_EQ(faux.Messages.Affichees().size(), avant + 1);
+            EXPECT_EQ(faux.Messages.Affichees().back(), *c.refus);
+        } else {
+            EXPECT_EQ(tapeApres, c.tape);
+            EXPECT_EQ(faux.Messages.Affichees().size(), avant);
+        }
+    }
+}
+
+TEST_F(TFOptionsTest, UnRefusNEffacePasUnChangementAccepteAvant) {
+    faux.Messages.Repondre(R::Ok);
+    Executer([](TFOptions& d) {
+        Saisir(*d.EdtMaxLongueur, "3000");
+        Saisir(*d.EdtMaxLongueur, "0");
+        EXPECT_EQ(d.EdtMaxLongueur->text(), "3000");
+    });
+    EXPECT_TRUE(dialogue.Modifie);
+    EXPECT_TRUE(dialogue.Marques.MaxLongueur);
+    EXPECT_EQ(dialogue.Options.LongueurMaxi, 3000);
+}
+
+TEST_F(TFOptionsTest, LeSingulierDonneLePlurielEtLesLibelles) {
+    faux.Messages.Repondre(R::Ok);
+    QString longueurDefaut, largeurDefaut, sensFil, pluriel, refusee;
+    Executer([&](TFOptions& d) {
+        Saisir(*d.EdtDesignationPanneau, "Plaque");
+        pluriel = d.EdtDesignationPanneaux->text();
+        longueurDefaut = d.LblLongueurDefaut->text();
+        largeurDefaut = d.LblLargeurDefaut->text();
+        Saisir(*d.EdtDesignationPiece, "Pièce");
+        sensFil = d.LblSensFil->text();
+        Saisir(*d.EdtDesignationPieces, "Vingt et un caractère");
+        refusee = d.EdtDesignationPieces->text();
+    });
+
+    EXPECT_EQ(pluriel, "Plaques");
+    EXPECT_EQ(longueurDefaut, "Longueur par défaut d'une plaque en mm");
+    EXPECT_EQ(largeurDefaut, "Largeur par défaut d'une plaque en mm");
+    EXPECT_EQ(sensFil, "Sens des motifs (si les plaques comportent des motifs\nTavelune peux en "
+                       "tenir compte pour l'insertion des pièces)");
+    EXPECT_EQ(refusee, "Pièces");
+    EXPECT_EQ(faux.Messages.Affichees(), std::vector<Message>{DesignationRefusee});
+    const OptionsProgramme& o = dialogue.Options;
+    EXPECT_EQ(o.DesignationPanneau, "Plaque");
+    EXPECT_EQ(o.DesignationPanneaux, "Plaques");
+    EXPECT_EQ(o.DesignationPiece, "Pièce");
+    EXPECT_EQ(o.DesignationPieces, "Pièces");
+    EXPECT_TRUE(dialogue.Modifie);
+}
+
+TEST_F(TFOptionsTest, MarquesSelonCeQuiAEteTouche) {
+    const struct {
+        const char* quoi;
+        std::function<void(TFOptions&)> action;
+        MarquesOptions marques;
+    } cas[] = {
+        {"rien", [](TFOptions&) {}, {}},
+        {"tabulation sur le pluriel des vitrages",
+         [](TFOptions& d) {
+             d.EdtDesignationPieces->setFocus();
+             QTest::keyClick(d.EdtDesignationPieces, Qt::Key_Tab);
+         },
+         {.DesignationsPieces = true}},
+        {"tabulation sur le pluriel des plaques",
+         [](TFOptions& d) {
+             d.EdtDesignationPanneaux->setFocus();
+             QTest::keyClick(d.EdtDesignationPanneaux, Qt::Key_Tab);
+         },
+         {}},
+        {"marge", [](TFOptions& d) { Cliquer(*d.ChkBoxMarge); }, {.Marge = true}},
+        {"sens", [](TFOptions& d) { Cliquer(*d.ChkBoxSensFil); }, {.SensFil = true}},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        dialogue.Options = reglages.Options;
+        Executer(c.action);
+        EXPECT_EQ(dialogue.Marques, c.marques);
+        EXPECT_EQ(dialogue.Modifie, c.marques.Une());
+        EXPECT_FALSE(dialogue.ParametresParDefaut);
+    }
+    EXPECT_EQ(dialogue.Options.DemanderMarge, 0);
+    EXPECT_EQ(dialogue.Options.SensFil, 0);
+}
+
+TEST_F(TFOptionsTest, ParametresParDefautSupprimentOptionsDatAussitot) {
+    QTemporaryDir dossier;
+    const QString ancien = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dossier.path()));
+    QFile fichier("Options.dat");
+    ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
+    fichier.close();
+
+    dialogue.UniteJob = {10.0f, "cm"};
+    dialogue.Options.LongueurMaxi = 3000;
+    dialogue.Options.DesignationPanneau = "Panneau";
+    dialogue.Options.DesignationPanneaux = "Panneaux";
+    dialogue.Options.SensFil = 0;
+    dialogue.Options.DemanderMarge = 1;
+    dialogue.Options.ModeAffichage = CotesNettesSeules;
+    bool supprimeAussitot = false;
+    QString maxAffiche, sensFil;
+    Executer([&](TFOptions& d) {
+        Cliquer(*d.BtnParamDefaut);
+        supprimeAussitot = !QFile::exists("Options.dat");
+        maxAffiche = d.EdtMaxLongueur->text();
+        sensFil = d.LblSensFil->text();
+        EXPECT_TRUE(d.ChkBoxSensFil->isChecked());
+        EXPECT_FALSE(d.ChkBoxMarge->isChecked());
+        EXPECT_EQ(d.EdtDesignationPanneau->text(), "Plaque de verre");
+    });
+    ASSERT_TRUE(QDir::setCurrent(ancien));
+
+    EXPECT_TRUE(supprimeAussitot);
+    EXPECT_EQ(maxAffiche, "600");
+    EXPECT_TRUE(sensFil.startsWith("Sens des motifs (si les plaques de verre comportent"));
+    OptionsProgramme attendues = reglages.Options;
+    attendues.ModeAffichage = CotesNettesSeules;
+    EXPECT_EQ(dialogue.Options, attendues);
+    EXPECT_EQ(dialogue.Marques, (MarquesOptions{true, true, true, true, true, true, true, true}));
+    EXPECT_TRUE(dialogue.ParametresParDefaut);
+    EXPECT_TRUE(dialogue.Modifie);
+}
+
+} // namespace
+} // namespace tavelune
