@@ -10,6 +10,7 @@
 #include "mainwindow/TFDebit.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QDir>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -65,10 +66,14 @@ protected:
         return *b;
     }
     // One of the dialogs the window made at start-up.
+    // (The dialogs declare no meta-object of their own: findChild cannot tell them apart.)
     template <class D> D& Dialogue() {
-        auto* d = fenetre->findChild<D*>();
-        EXPECT_NE(d, nullptr);
-        return *d;
+        D* trouve = nullptr;
+        for (QDialog* d : fenetre->findChildren<QDialog*>())
+            if (auto* candidat = dynamic_cast<D*>(d))
+                trouve = candidat;
+        EXPECT_NE(trouve, nullptr);
+        return *trouve;
     }
     QString Compteur() {
         return fenetre->findChild<QLineEdit*>(QStringLiteral("EdtQuantieme"))->text();
