@@ -22,7 +22,6 @@
 #include "platform/Plateforme.h"
 #include "strings/TextesFixes.h"
 
-#include <QAction>
 #include <QCheckBox>
 
 #include <exception>
