@@ -161,8 +161,13 @@ void TSelMarge::showEvent(QShowEvent* evenement) {
     FormShow();
 }
 
-void TSelMarge::FormShow() {
+void TSelMarge::LibellesUnite(const UNITE_MESURE& unite) {
+    UniteJob = unite;
     LblMarge->setText(LibelleMarge());
+}
+
+void TSelMarge::FormShow() {
+    LibellesUnite(UniteJob);
     const bool courante = AfficherMargeCourante && MargesJob.MargeLongueur != 0;
     EdtMarge->setText(courante ? TexteMarge(MargesJob.MargeLongueur) : QString());
     EdtMarge->setFocus();

@@ -81,6 +81,9 @@ public:
     QLineEdit* EdtMarge;
     QPushButton* BtnOk;
 
+    // The margin label in this unit; the unit command relabels the dialog at once.
+    void LibellesUnite(const UNITE_MESURE& unite);
+
     void FormShow();
     void EdtMargeExit();
     void BtnOkClick();

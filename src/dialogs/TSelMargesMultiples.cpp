@@ -36,8 +36,13 @@ void TSelMargesMultiples::showEvent(QShowEvent* evenement) {
     FormShow();
 }
 
-void TSelMargesMultiples::FormShow() {
+void TSelMargesMultiples::LibellesUnite(const UNITE_MESURE& unite) {
+    UniteJob = unite;
     GpbMarges->setTitle(LibelleMarge());
+}
+
+void TSelMargesMultiples::FormShow() {
+    LibellesUnite(UniteJob);
     const bool courantes =
         AfficherMargeCourante && (MargesJob.MargeLongueur != 0 || MargesJob.MargeLargeur != 0);
     EdtMargeL->setText(courantes ? TexteMarge(MargesJob.MargeLongueur) : QString());

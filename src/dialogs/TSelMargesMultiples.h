@@ -20,6 +20,9 @@ public:
     QLineEdit* EdtMargeH;
     QPushButton* BtnOk;
 
+    // The group's caption in this unit; the unit command relabels the dialog at once.
+    void LibellesUnite(const UNITE_MESURE& unite);
+
     void FormShow();
     void EdtMargeLExit();
     void EdtMargeHExit();

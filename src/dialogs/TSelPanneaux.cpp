@@ -103,12 +103,17 @@ void TSelPanneaux::ConstruireControles() {
 }
 
 void TSelPanneaux::showEvent(QShowEvent* evenement) {
+    LibellesUnite(UniteJob);
+    QDialog::showEvent(evenement);
+}
+
+void TSelPanneaux::LibellesUnite(const UNITE_MESURE& unite) {
+    UniteJob = unite;
     lblLongueur.setText(LibelleEnUnite(textes, 41, UniteJob));
     lblLargeur.setText(LibelleEnUnite(textes, 42, UniteJob));
     lblEpaisseur.setText(LibelleEnUnite(textes, 45, UniteJob));
     for (QLabel* libelle : {&lblLongueur, &lblLargeur, &lblEpaisseur})
         libelle->adjustSize();
-    QDialog::showEvent(evenement);
 }
 
 void TSelPanneaux::reject() {}

@@ -49,6 +49,10 @@ public:
     // (a default one when the list is empty). Run before each showing.
     void Preparer();
 
+    // The length, width and thickness labels in this unit; the unit command
+    // relabels the dialog at once.
+    void LibellesUnite(const UNITE_MESURE& unite);
+
     // Escape does not close the dialog: only its buttons do.
     void reject() override;
 

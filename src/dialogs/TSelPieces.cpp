@@ -113,12 +113,17 @@ void TSelPieces::ConstruireControles() {
 }
 
 void TSelPieces::showEvent(QShowEvent* evenement) {
+    LibellesUnite(UniteJob);
+    QDialog::showEvent(evenement);
+}
+
+void TSelPieces::LibellesUnite(const UNITE_MESURE& unite) {
+    UniteJob = unite;
     lblLongueur.setText(LibelleEnUnite(textes, 41, UniteJob));
     lblLargeur.setText(LibelleEnUnite(textes, 42, UniteJob));
     lblEpaisseur.setText(LibelleEnUnite(textes, 45, UniteJob));
     for (QLabel* libelle : {&lblLongueur, &lblLargeur, &lblEpaisseur})
         libelle->adjustSize();
-    QDialog::showEvent(evenement);
 }
 
 void TSelPieces::reject() {}

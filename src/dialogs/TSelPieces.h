@@ -53,6 +53,10 @@ public:
     // new one when the list is empty). Run before each showing.
     void Preparer();
 
+    // The length, width and thickness labels in this unit; the unit command
+    // relabels the dialog at once.
+    void LibellesUnite(const UNITE_MESURE& unite);
+
     // Escape does not close the dialog: only its buttons do.
     void reject() override;
 

@@ -3,6 +3,16 @@
 #include "dialogs/TFAffichage.h"
 #include "dialogs/TFApropos.h"
 #include "dialogs/TFCaractPanneaux.h"
+#include "dialogs/TFImportation.h"
+#include "dialogs/TFOptions.h"
+#include "dialogs/TGestDimensions.h"
+#include "dialogs/TGestTypeVitrages.h"
+#include "dialogs/TSelDebit.h"
+#include "dialogs/TSelMarge.h"
+#include "dialogs/TSelMargesMultiples.h"
+#include "dialogs/TSelMod.h"
+#include "dialogs/TSelPanneaux.h"
+#include "dialogs/TSelPieces.h"
 #include "dialogs/TSelUnite.h"
 #include "documents/FichierDebit.h"
 #include "documents/FichiersReglages.h"
@@ -177,15 +187,24 @@ void TFDebit::CreerMenus() {
     N11->addSeparator();
     AproposdeDebit = NouvelleEntree(*N11, "AproposdeDebit");
 
+    connect(Nouveau, &QAction::triggered, this, &TFDebit::NouveauClick);
     connect(Ouvrir, &QAction::triggered, this, &TFDebit::OuvrirClick);
     connect(Enregistrer, &QAction::triggered, this, &TFDebit::EnregistrerClick);
     connect(Enre, &QAction::triggered, this, &TFDebit::EnreClick);
+    connect(Importer, &QAction::triggered, this, &TFDebit::ImporterClick);
+    connect(Exporter, &QAction::triggered, this, &TFDebit::ExporterClick);
     connect(Recap, &QAction::triggered, this, &TFDebit::RecapClick);
     connect(Imprimer, &QAction::triggered, this, &TFDebit::ImprimerClick);
     connect(Quitter, &QAction::triggered, this, &TFDebit::QuitterClick);
+    connect(Modifier, &QAction::triggered, this, &TFDebit::ModifierClick);
     connect(Supprimer, &QAction::triggered, this, &TFDebit::SupprimerClick);
+    connect(GestionnaireDesTypesVitrages, &QAction::triggered, this,
+            &TFDebit::GestionnaireDesTypesVitragesClick);
+    connect(DimensionsPieces, &QAction::triggered, this, &TFDebit::DimensionsPiecesClick);
+    connect(DimensionsDesPanneaux, &QAction::triggered, this, &TFDebit::DimensionsDesPanneauxClick);
     connect(Unites, &QAction::triggered, this, &TFDebit::UnitesClick);
     connect(Affichage, &QAction::triggered, this, &TFDebit::AffichageClick);
+    connect(OptionsGl, &QAction::triggered, this, &TFDebit::OptionsGlClick);
     connect(AproposdeDebit, &QAction::triggered, this, &TFDebit::AproposdeDebitClick);
     connect(AideDebit, &QAction::triggered, this,
             [this] { plateforme.AideEnLigne.AfficherSommaire(); });
@@ -244,6 +263,7 @@ void TFDebit::CreerBarreOutils() {
     BtnSuivant = bouton("BtnSuivant", "suivant", {});
     BtnDernier = bouton("BtnDernier", "dernier", {});
 
+    connect(BtnNouveau, &QToolButton::clicked, this, &TFDebit::NouveauClick);
     connect(BtnOuvrir, &QToolButton::clicked, this, &TFDebit::OuvrirClick);
     connect(BtnEnre, &QToolButton::clicked, this, &TFDebit::EnregistrerClick);
     connect(BtnImpression, &QToolButton::clicked, this, &TFDebit::BtnImpressionClick);
@@ -257,11 +277,23 @@ void TFDebit::CreerBarreOutils() {
 }
 
 // Once, after the settings were read: their captions carry the designations of the start-up.
+// The entry dialogs pick usual dimensions through the dimension manager: it is
+// made before them.
 void TFDebit::CreerDialogues() {
     apropos = std::make_unique<TFApropos>(textes, this);
+    selMod = std::make_unique<TSelMod>(plateforme, reglages, this);
+    selDebit = std::make_unique<TSelDebit>(plateforme, reglages, this);
+    gestDimensions = std::make_unique<TGestDimensions>(plateforme, reglages, this);
+    selPanneaux = std::make_unique<TSelPanneaux>(plateforme, reglages, *gestDimensions, this);
+    selPieces = std::make_unique<TSelPieces>(plateforme, reglages, *gestDimensions, this);
+    selMarge = std::make_unique<TSelMarge>(plateforme, reglages, this);
     selUnite = std::make_unique<TSelUnite>(textes, plateforme.AideEnLigne, this);
+    selMargesMultiples = std::make_unique<TSelMargesMultiples>(plateforme, reglages, this);
     caractPanneaux = std::make_unique<TFCaractPanneaux>(plateforme, textes, this);
+    options = std::make_unique<TFOptions>(plateforme, reglages, this);
+    importation = std::make_unique<TFImportation>(plateforme, reglages, this);
     affichage = std::make_unique<TFAffichage>(textes, this);
+    gestTypeVitrages = std::make_unique<TGestTypeVitrages>(plateforme, reglages, this);
 }
 
 // ---------------------------------------------------------------- start-up
@@ -428,14 +460,14 @@ std::string TFDebit::QuestionEnregistrement() const {
            std::string(fixes::ApresNomQuestion);
 }
 
-bool TFDebit::EnregistrerAvantRemplacement(std::string_view annulation) {
+bool TFDebit::EnregistrerAvantRemplacement(const tavelune::Message& annulation) {
     if (!etat.Modifie)
         return true;
     const ReponseMessage reponse =
         plateforme.Messages.Afficher({textes.Text(0), QuestionEnregistrement(),
                                       IconeMessage::Question, BoutonsMessage::OuiNonAnnuler});
     const auto annuler = [&] {
-        Message(std::string(annulation), IconeMessage::Exclamation);
+        plateforme.Messages.Afficher(annulation);
         return false;
     };
     if (reponse == ReponseMessage::Non) {
@@ -454,7 +486,8 @@ bool TFDebit::EnregistrerAvantRemplacement(std::string_view annulation) {
 }
 
 void TFDebit::OuvrirClick() {
-    if (!EnregistrerAvantRemplacement(fixes::AnnulationOuverture))
+    if (!EnregistrerAvantRemplacement(
+            {textes.Text(0), std::string(fixes::AnnulationOuverture), IconeMessage::Exclamation}))
         return;
     const std::optional<std::string> chemin =
         plateforme.Fichiers.Ouvrir({{}, std::string(fixes::FiltreDebits), "deb", {}, false});
@@ -487,6 +520,19 @@ void TFDebit::SupprimerClick() {
     etat.Modifie = false;
     ActiverNavigation(false, false);
     EdtQuantieme->setEnabled(false);
+    ActiverCommandesDebit(false);
+    zone->update();
+}
+
+// The previous job is gone: a new, empty one that is not shown.
+void TFDebit::ViderDebit() {
+    etat.NomAffiche = std::string(fixes::NomNouveauDebit);
+    setWindowTitle(VersQt(textes.Text(0)));
+    debit.PanneauxSaisis.clear();
+    debit.PiecesSaisies.clear();
+    debit.Designations.clear();
+    debit.References.clear();
+    etat.DebitCharge = false;
     ActiverCommandesDebit(false);
     zone->update();
 }
@@ -789,6 +835,10 @@ void TFDebit::UnitesClick() {
     plateforme.Modal.Executer(*selUnite);
     reglages.UniteJob = selUnite->Unite;
     reglages.Marques.Unite = selUnite->Change;
+    selPieces->LibellesUnite(reglages.UniteJob);
+    selPanneaux->LibellesUnite(reglages.UniteJob);
+    selMarge->LibellesUnite(reglages.UniteJob);
+    selMargesMultiples->LibellesUnite(reglages.UniteJob);
     zone->update();
 }
 

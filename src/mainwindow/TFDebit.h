@@ -17,6 +17,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QAction;
 class QButtonGroup;
@@ -27,10 +28,21 @@ class QToolButton;
 namespace tavelune {
 
 struct Plateforme;
+struct Message;
 enum class IconeMessage;
 class TFAffichage;
 class TFApropos;
 class TFCaractPanneaux;
+class TFImportation;
+class TFOptions;
+class TGestDimensions;
+class TGestTypeVitrages;
+class TSelDebit;
+class TSelMarge;
+class TSelMargesMultiples;
+class TSelMod;
+class TSelPanneaux;
+class TSelPieces;
 class TSelUnite;
 
 // VueCourante.
@@ -66,16 +78,24 @@ public:
     const EtatVue& Vues() const { return vue; }
 
     // Commands, named after their menu entries and buttons.
+    void NouveauClick();
     void OuvrirClick();
     void EnregistrerClick();
     void EnreClick();
+    void ImporterClick();
+    void ExporterClick();
+    void ModifierClick();
     void SupprimerClick();
     void QuitterClick();
     void ImprimerClick();
     void BtnImpressionClick();
     void RecapClick();
+    void GestionnaireDesTypesVitragesClick();
+    void DimensionsPiecesClick();
+    void DimensionsDesPanneauxClick();
     void UnitesClick();
     void AffichageClick();
+    void OptionsGlClick();
     void AproposdeDebitClick();
 
     void SBtnPanneauxClick();
@@ -112,9 +132,18 @@ private:
     std::optional<std::string> DemanderFichierDebit();
     bool EcrireSous(const std::string& chemin);
     std::string QuestionEnregistrement() const;
-    bool EnregistrerAvantRemplacement(std::string_view annulation);
+    bool EnregistrerAvantRemplacement(const tavelune::Message& annulation);
     void ActiverCommandesDebit(bool actives);
     void DesactiverAuDemarrage();
+
+    // Building and changing a job.
+    void ViderDebit();
+    void AnnulerCreation();
+    bool SaisirPanneaux(std::vector<Panneau_p>& panneaux, bool modification);
+    bool SaisirPieces(std::vector<TPiece>& pieces, std::vector<std::string>& designations,
+                      std::vector<std::string>& references, bool modification);
+    void SaisirMarges(bool margesCourantes);
+    void MessageImportation(const std::string& texte);
 
     // Views and navigation.
     int32_t NombreElements() const;
@@ -188,9 +217,19 @@ private:
     QAction* AproposdeDebit = nullptr;
 
     std::unique_ptr<TFApropos> apropos;
+    std::unique_ptr<TSelMod> selMod;
+    std::unique_ptr<TSelDebit> selDebit;
+    std::unique_ptr<TGestDimensions> gestDimensions;
+    std::unique_ptr<TSelPanneaux> selPanneaux;
+    std::unique_ptr<TSelPieces> selPieces;
+    std::unique_ptr<TSelMarge> selMarge;
     std::unique_ptr<TSelUnite> selUnite;
+    std::unique_ptr<TSelMargesMultiples> selMargesMultiples;
     std::unique_ptr<TFCaractPanneaux> caractPanneaux;
+    std::unique_ptr<TFOptions> options;
+    std::unique_ptr<TFImportation> importation;
     std::unique_ptr<TFAffichage> affichage;
+    std::unique_ptr<TGestTypeVitrages> gestTypeVitrages;
 };
 
 } // namespace tavelune

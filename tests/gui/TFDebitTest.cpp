@@ -1,7 +1,7 @@
 // The main window driven as the user drives it: start-up with and without
 // settings or a job, the file commands and their question, deletion, the views
 // and their navigation, resizing, printing to PDF.
-#include "FixturePlateforme.h"
+#include "FixtureFenetre.h"
 
 #include "dialogs/TFAffichage.h"
 #include "dialogs/TFApropos.h"
@@ -32,14 +32,7 @@
 namespace tavelune {
 namespace {
 
-namespace fs = std::filesystem;
-
 const std::string Exemple = TAVELUNE_SOURCE_DIR "/examples/cuisine.deb";
-
-std::string Lire(const fs::path& chemin) {
-    std::ifstream flux(chemin, std::ios::binary);
-    return {std::istreambuf_iterator<char>(flux), std::istreambuf_iterator<char>()};
-}
 
 // A simple job: one sheet model 3000 x 2000 and `pieces` pieces of 400 x 300.
 Debit DebitSimple(int pieces, int32_t nbPanneaux = 1) {
@@ -71,80 +64,7 @@ int PagesPdf(const fs::path& chemin) {
         std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator()));
 }
 
-class TFDebitTest : public TestPlateforme {
-protected:
-    TFDebitTest() {
-        precedent = QDir::currentPath();
-        QDir::setCurrent(temporaire.path());
-    }
-    ~TFDebitTest() override { QDir::setCurrent(precedent); }
-
-    fs::path Dossier() const { return fs::path(temporaire.path().toStdString()); }
-
-    std::string EcrireJob(const std::string& nom, const Debit& d) {
-        const fs::path chemin = Dossier() / nom;
-        EXPECT_EQ(EnregistrerDebit(chemin, d), "");
-        return chemin.string();
-    }
-
-    TFDebit& Demarrer(QStringList arguments = {}) {
-        fenetre = std::make_unique<TFDebit>(plateforme, Dossier(), arguments);
-        fenetre->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(fenetre.get()));
-        return *fenetre;
-    }
-
-    QAction& Action(const char* nom) {
-        auto* a = fenetre->findChild<QAction*>(QString::fromLatin1(nom));
-        EXPECT_NE(a, nullptr) << nom;
-        return *a;
-    }
-    QToolButton& Bouton(const char* nom) {
-        auto* b = fenetre->findChild<QToolButton*>(QString::fromLatin1(nom));
-        EXPECT_NE(b, nullptr) << nom;
-        return *b;
-    }
-    QString Compteur() {
-        return fenetre->findChild<QLineEdit*>(QStringLiteral("EdtQuantieme"))->text();
-    }
-    std::string Titre() const { return fenetre->windowTitle().toStdString(); }
-
-    // Enabled state of BtnPremier, BtnPrecedant, BtnSuivant, BtnDernier.
-    std::vector<bool> Navigation() {
-        std::vector<bool> etats;
-        for (const char* nom : {"BtnPremier", "BtnPrecedant", "BtnSuivant", "BtnDernier"})
-            etats.push_back(Bouton(nom).isEnabled());
-        return etats;
-    }
-
-    bool CommandesDebitActives() {
-        bool toutes = true;
-        bool aucune = true;
-        for (const char* nom :
-             {"Enregistrer", "Enre", "Imprimer", "Recap", "Exporter", "Modifier", "Supprimer"}) {
-            toutes = toutes && Action(nom).isEnabled();
-            aucune = aucune && !Action(nom).isEnabled();
-        }
-        for (const char* nom :
-             {"BtnEnre", "SBtnPanneaux", "SBtnPieces", "SBtnFiche", "BtnImpression"}) {
-            toutes = toutes && Bouton(nom).isEnabled();
-            aucune = aucune && !Bouton(nom).isEnabled();
-        }
-        EXPECT_TRUE(toutes || aucune) << "commandes du débit à moitié actives";
-        return toutes;
-    }
-
-    std::vector<std::string> TextesMessages() const {
-        std::vector<std::string> textes;
-        for (const Message& m : faux.Messages.Affichees())
-            textes.push_back(m.Texte);
-        return textes;
-    }
-
-    QTemporaryDir temporaire;
-    QString precedent;
-    std::unique_ptr<TFDebit> fenetre;
-};
+class TFDebitTest : public TestFenetre {};
 
 TEST_F(TFDebitTest, DemarrageSansReglagesPuisFermeture) {
     TFDebit& f = Demarrer();
