@@ -140,12 +140,22 @@ int32_t DialogueSaisie::CoteProposee(const QLineEdit& edit, float courante) {
     return edit.text().isEmpty() ? 0 : Millimetres(courante);
 }
 
-void DialogueSaisie::AfficherCotesChoisies(const DIMENSIONS& choix) {
+std::optional<DIMENSIONS> DialogueSaisie::ProposerDimensions(std::vector<DIMENSIONS>& liste,
+                                                             const std::vector<Panneau_p>* panneaux,
+                                                             int32_t epaisseur) {
+    const auto choix = gestDimensions.Selectionner(*this, liste, TypeDebit, panneaux,
+                                                   {CoteProposee(EdtLongueur, longueurCourante),
+                                                    CoteProposee(EdtLargeur, largeurCourante),
+                                                    epaisseur, TypeDebit});
+    DimensionsModifiees = DimensionsModifiees || gestDimensions.Modifie;
+    if (!choix)
+        return choix;
     const char separateur = plateforme.Separateur;
-    longueurCourante = static_cast<float>(choix.Longueur);
-    largeurCourante = static_cast<float>(choix.Largeur);
-    EdtLongueur.setText(TexteEnUnite(choix.Longueur, UniteJob, separateur));
-    EdtLargeur.setText(TexteEnUnite(choix.Largeur, UniteJob, separateur));
+    longueurCourante = static_cast<float>(choix->Longueur);
+    largeurCourante = static_cast<float>(choix->Largeur);
+    EdtLongueur.setText(TexteEnUnite(choix->Longueur, UniteJob, separateur));
+    EdtLargeur.setText(TexteEnUnite(choix->Largeur, UniteJob, separateur));
+    return choix;
 }
 
 } // namespace tavelune

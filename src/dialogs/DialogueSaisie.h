@@ -6,6 +6,7 @@
 #include "dialogs/TGestDimensions.h"
 #include "model/Modele.h"
 #include "model/Reglages.h"
+#include "platform/Fenetres.h"
 #include "platform/Plateforme.h"
 #include "strings/TableTextes.h"
 
@@ -98,6 +99,22 @@ protected:
     // click on a size box runs the picking.
     void PreparerControles();
 
+    // The handlers of the shared fields and buttons, under their names in the dialog D.
+    template <class D> void ConnecterCommuns(D& dialogue) {
+        ConnecterSortie(EdtLongueur, [&dialogue] { dialogue.EdtLongueurExit(); });
+        ConnecterSortie(EdtLargeur, [&dialogue] { dialogue.EdtLargeurExit(); });
+        ConnecterSortie(Nombre().Edit, [&dialogue] { dialogue.EdtNbExit(); });
+        ConnecterSortie(EdtEpaisseur, [&dialogue] { dialogue.EdtEpaisseurExit(); });
+        ConnecterSortie(CbxEssence, [&dialogue] { dialogue.CbxEssenceExit(); });
+        connect(&CbxSens, &QComboBox::activated, &dialogue, &D::CbxSensClick);
+        connect(&BtnSuivant, &QPushButton::clicked, &dialogue, &D::BtnSuivantClick);
+        connect(&BtnPred, &QPushButton::clicked, &dialogue, &D::BtnPredClick);
+        connect(&BtnNouveau, &QPushButton::clicked, &dialogue, &D::BtnNouveauClick);
+        connect(&BtnSupprimer, &QPushButton::clicked, &dialogue, &D::BtnSupprimerClick);
+        connect(&BtnTerminer, &QPushButton::clicked, &dialogue, &D::BtnTerminerClick);
+        connect(&BtnAnnul, &QPushButton::clicked, &dialogue, &D::BtnAnnulClick);
+    }
+
     // Fills the glass-type list from Essences.
     void RemplirEssences();
     // The counter shows the current entry; the moves are enabled where there is one.
@@ -110,8 +127,12 @@ protected:
     std::optional<int32_t> NombreSaisi();
     // The side typed in a box for the picking: 0 when the box is empty.
     static int32_t CoteProposee(const QLineEdit& edit, float courante);
-    // Shows a picked length and width as the current ones.
-    void AfficherCotesChoisies(const DIMENSIONS& choix);
+    // The dimension manager offers the list for the sides typed (and this
+    // thickness, among the sheets' ones when given); the length and width
+    // picked become the current ones. The caller has read the boxes first.
+    std::optional<DIMENSIONS> ProposerDimensions(std::vector<DIMENSIONS>& liste,
+                                                 const std::vector<Panneau_p>* panneaux,
+                                                 int32_t epaisseur);
 
     bool Complexe() const { return TypeDebit == DebitComplexe; }
 

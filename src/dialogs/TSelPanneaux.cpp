@@ -40,21 +40,10 @@ void TSelPanneaux::ConstruireControles() {
                      &CbxEssence, &BtnPred, &BtnSuivant, &BtnAnnul, &BtnNouveau, &BtnSupprimer,
                      &BtnTerminer});
 
-    ConnecterSortie(EdtLongueur, [this] { EdtLongueurExit(); });
-    ConnecterSortie(EdtLargeur, [this] { EdtLargeurExit(); });
-    ConnecterSortie(EdtNb, [this] { EdtNbExit(); });
-    ConnecterSortie(EdtEpaisseur, [this] { EdtEpaisseurExit(); });
-    ConnecterSortie(CbxEssence, [this] { CbxEssenceExit(); });
+    ConnecterCommuns(*this);
     connect(&EdtLongueur, &QLineEdit::textChanged, this, &TSelPanneaux::EdtLongueurChange);
     connect(&EdtLargeur, &QLineEdit::textChanged, this, &TSelPanneaux::EdtLargeurChange);
-    connect(&CbxSens, &QComboBox::activated, this, &TSelPanneaux::CbxSensClick);
     connect(&ChbNbPanneaux, &QCheckBox::clicked, this, &TSelPanneaux::ChbNbPanneauxClick);
-    connect(&BtnSuivant, &QPushButton::clicked, this, &TSelPanneaux::BtnSuivantClick);
-    connect(&BtnPred, &QPushButton::clicked, this, &TSelPanneaux::BtnPredClick);
-    connect(&BtnNouveau, &QPushButton::clicked, this, &TSelPanneaux::BtnNouveauClick);
-    connect(&BtnSupprimer, &QPushButton::clicked, this, &TSelPanneaux::BtnSupprimerClick);
-    connect(&BtnTerminer, &QPushButton::clicked, this, &TSelPanneaux::BtnTerminerClick);
-    connect(&BtnAnnul, &QPushButton::clicked, this, &TSelPanneaux::BtnAnnulClick);
 }
 
 void TSelPanneaux::Initialiser() {
@@ -231,14 +220,10 @@ void TSelPanneaux::EdtDimensionsClicDroit() {
     EdtEpaisseurExit();
     if (!DimPanneaux)
         return;
-    const auto choix = gestDimensions.Selectionner(
-        *this, *DimPanneaux, TypeDebit, nullptr,
-        {CoteProposee(EdtLongueur, longueurCourante), CoteProposee(EdtLargeur, largeurCourante),
-         CoteProposee(EdtEpaisseur, epaisseurCourante), TypeDebit});
-    DimensionsModifiees = DimensionsModifiees || gestDimensions.Modifie;
+    const auto choix =
+        ProposerDimensions(*DimPanneaux, nullptr, CoteProposee(EdtEpaisseur, epaisseurCourante));
     if (!choix)
         return;
-    AfficherCotesChoisies(*choix);
     modifie.Longueur = modifie.Largeur = true;
     if (Complexe()) {
         epaisseurCourante = static_cast<float>(choix->Epaisseur);

@@ -53,20 +53,9 @@ void TSelPieces::ConstruireControles() {
 
     ConnecterSortie(EdtReference, [this] { EdtReferenceExit(); });
     ConnecterSortie(EdtDesignation, [this] { EdtDesignationExit(); });
-    ConnecterSortie(EdtLongueur, [this] { EdtLongueurExit(); });
-    ConnecterSortie(EdtLargeur, [this] { EdtLargeurExit(); });
-    ConnecterSortie(EdtNb, [this] { EdtNbExit(); });
-    ConnecterSortie(EdtEpaisseur, [this] { EdtEpaisseurExit(); });
-    ConnecterSortie(CbxEssence, [this] { CbxEssenceExit(); });
-    connect(&CbxSens, &QComboBox::activated, this, &TSelPieces::CbxSensClick);
+    ConnecterCommuns(*this);
     connect(&CbxEpaisseur, &QComboBox::activated, this, &TSelPieces::CbxEpaisseurChange);
     connect(&ChbNbPieces, &QCheckBox::clicked, this, &TSelPieces::ChbNbPiecesClick);
-    connect(&BtnSuivant, &QPushButton::clicked, this, &TSelPieces::BtnSuivantClick);
-    connect(&BtnPred, &QPushButton::clicked, this, &TSelPieces::BtnPredClick);
-    connect(&BtnNouveau, &QPushButton::clicked, this, &TSelPieces::BtnNouveauClick);
-    connect(&BtnSupprimer, &QPushButton::clicked, this, &TSelPieces::BtnSupprimerClick);
-    connect(&BtnTerminer, &QPushButton::clicked, this, &TSelPieces::BtnTerminerClick);
-    connect(&BtnAnnul, &QPushButton::clicked, this, &TSelPieces::BtnAnnulClick);
 }
 
 void TSelPieces::Initialiser() {
@@ -357,14 +346,10 @@ void TSelPieces::EdtDimensionsClicDroit() {
         return;
     // Thicknesses mean something in a complex job only: there the offer is
     // limited to the thicknesses of the entered sheets.
-    const auto choix = gestDimensions.Selectionner(
-        *this, *DimPieces, TypeDebit, Complexe() ? PanneauxSaisis : nullptr,
-        {CoteProposee(EdtLongueur, longueurCourante), CoteProposee(EdtLargeur, largeurCourante),
-         Complexe() ? Millimetres(epaisseurCourante) : 0, TypeDebit});
-    DimensionsModifiees = DimensionsModifiees || gestDimensions.Modifie;
+    const auto choix = ProposerDimensions(*DimPieces, Complexe() ? PanneauxSaisis : nullptr,
+                                          Complexe() ? Millimetres(epaisseurCourante) : 0);
     if (!choix)
         return;
-    AfficherCotesChoisies(*choix);
     modifie.Longueur = modifie.Largeur = true;
     if (Complexe()) {
         AfficherEpaisseur(choix->Epaisseur);

@@ -1,6 +1,6 @@
 // The two-margin dialog: each box sets only its own margin, by glass type.
 #include "FixturePlateforme.h"
-#include "SaisieChamps.h"
+#include "PiloteSaisie.h"
 
 #include "dialogs/TSelMargesMultiples.h"
 
@@ -10,6 +10,8 @@
 
 namespace tavelune {
 namespace {
+
+using namespace pilote;
 
 using R = ReponseMessage;
 

@@ -1,4 +1,5 @@
 // The sheet entry dialog driven through its widgets.
+#include "../core/FabriqueDebit.h"
 #include "FixturePlateforme.h"
 #include "PiloteSaisie.h"
 
@@ -12,39 +13,9 @@ namespace tavelune {
 namespace {
 
 using namespace pilote;
+using test::Piece;
+using test::Plaque;
 using R = ReponseMessage;
-
-const std::string Rappel =
-    "\nVous avez peut-être saisie un nombre ne comportant pas le séparateur décimal \",\".";
-
-Reglages ReglagesDeTest() {
-    Reglages reglages;
-    reglages.Options = OptionsParDefaut(Textes());
-    return reglages;
-}
-
-Message Refus(const std::string& texte) {
-    return {"Valeur non valide", texte, IconeMessage::Exclamation, BoutonsMessage::Ok};
-}
-
-Panneau_p Plaque(int32_t longueur, int32_t largeur, int32_t sens = Horizontal) {
-    Panneau_p p = NouveauPanneau(longueur, largeur);
-    p.Longueur = longueur;
-    p.Largeur = largeur;
-    Reinitialiser(p);
-    p.Sens = sens;
-    return p;
-}
-
-TPiece Piece(int32_t longueur, int32_t largeur, int32_t sens = Horizontal) {
-    TPiece p;
-    p.Longueur = longueur;
-    p.Largeur = largeur;
-    p.Epaisseur = 10;
-    p.Sens = sens;
-    ReinitialiserPiece(p);
-    return p;
-}
 
 class TSelPanneauxTest : public TestPlateforme {
 protected:
@@ -67,7 +38,7 @@ protected:
         return plateforme.Modal.Executer(d);
     }
 
-    Reglages reglages = ReglagesDeTest();
+    Reglages reglages = ReglagesDeDepart();
     TGestDimensions gest{plateforme, reglages};
     TSelPanneaux d{plateforme, reglages, gest};
     Debit debit;
