@@ -48,7 +48,7 @@ TEST(CliRendu, UneImagePngParPage) {
 
 TEST(CliRendu, LesErreursCommePourLePlan) {
     DossierTemporaire d;
-    for (const std::string arguments :
+    for (const std::string& arguments :
          {std::string("render absent.deb -o plan.pdf"), "render " + Exemple + " -o plan.svg",
           "render " + Exemple + " -o plan.pdf --view tout",
           "render " + Exemple + " -o dossier/plan.pdf"}) {

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace tavelune::test {
 
@@ -20,8 +21,13 @@ struct Execution {
 // 'arguments' are already quoted for the shell.
 inline Execution ExecuterCli(const std::string& arguments,
                              const std::filesystem::path& dossier = testing::TempDir()) {
+    // ctest runs test programs side by side in the same temporary folder: each run
+    // gets its own trace files.
+    static int numero = 0;
     const std::filesystem::path traces = testing::TempDir();
-    const auto sortie = traces / "cli-sortie.txt", erreurs = traces / "cli-erreurs.txt";
+    const std::string suffixe = std::to_string(getpid()) + "-" + std::to_string(++numero) + ".txt";
+    const auto sortie = traces / ("cli-sortie-" + suffixe);
+    const auto erreurs = traces / ("cli-erreurs-" + suffixe);
     const std::string commande = "cd '" + dossier.string() + "' && '" + TAVELUNE_CLI + "' " +
                                  arguments + " >'" + sortie.string() + "' 2>'" + erreurs.string() +
                                  "'";
@@ -30,6 +36,9 @@ inline Execution ExecuterCli(const std::string& arguments,
     e.statut = WIFEXITED(brut) ? WEXITSTATUS(brut) : -1;
     e.sortie = LireFichier(sortie, 1 << 24).octets.value_or("");
     e.erreurs = LireFichier(erreurs, 1 << 24).octets.value_or("");
+    std::error_code ec;
+    std::filesystem::remove(sortie, ec);
+    std::filesystem::remove(erreurs, ec);
     return e;
 }
 
