@@ -3,6 +3,7 @@
 #include "documents/Fichiers.h"
 #include "strings/Texte.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace tavelune {
@@ -73,11 +74,12 @@ public:
         r.Bottom = Entier();
         return r;
     }
-    // The text up to its NUL (or the whole field), from Windows-1252.
+    // The text up to its NUL, from Windows-1252. A field without its NUL gives what
+    // the writer keeps of it, so that a job read is saved as it was read.
     std::string Texte(std::size_t largeur) {
         std::string_view champ = octets_.substr(position_, largeur);
         position_ += largeur;
-        return DepuisCp1252(champ.substr(0, champ.find('\0')));
+        return DepuisCp1252(champ.substr(0, std::min(champ.find('\0'), largeur - 1)));
     }
 
 private:
