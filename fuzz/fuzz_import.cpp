@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (import.issue != IssueImport::Importee)
         return 0;
     Debit debit;
-    PreparerDebitImporte(debit, std::move(import.liste), OptionsProgramme{});
+    if (!PreparerDebitImporte(debit, std::move(import.liste), OptionsProgramme{}).empty())
+        return 0;
     if (const ResultatDebit relu = LireDebit(EcrireDebit(debit)); !relu.debit)
         fuzz::Echec("le débit importé est refusé à la relecture : " + relu.raison);
     if (!fuzz::AOptimiser(debit))
