@@ -101,7 +101,12 @@ int CommandeImport(const Arguments& arguments, std::ostream& sortie, std::ostrea
     }
 
     Debit debit;
-    PreparerDebitImporte(debit, std::move(import.liste), contexte.reglages.Options);
+    if (const std::string raison =
+            PreparerDebitImporte(debit, std::move(import.liste), contexte.reglages.Options);
+        !raison.empty()) {
+        Plainte(erreurs, a->liste, annulee, raison);
+        return SortieErreur;
+    }
     // The modification that completes an import, confirmed with nothing ticked.
     debit.MargesJob.MargeLongueur = 0;
     debit.MargesJob.MargeLargeur = 0;

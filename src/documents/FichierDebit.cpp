@@ -3,6 +3,7 @@
 #include "documents/Fichiers.h"
 #include "strings/Texte.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace tavelune {
@@ -73,11 +74,12 @@ public:
         r.Bottom = Entier();
         return r;
     }
-    // The text up to its NUL (or the whole field), from Windows-1252.
+    // The text up to its NUL, from Windows-1252. A field without its NUL gives what
+    // the writer keeps of it, so that a job read is saved as it was read.
     std::string Texte(std::size_t largeur) {
         std::string_view champ = octets_.substr(position_, largeur);
         position_ += largeur;
-        return DepuisCp1252(champ.substr(0, champ.find('\0')));
+        return DepuisCp1252(champ.substr(0, std::min(champ.find('\0'), largeur - 1)));
     }
 
 private:
@@ -206,6 +208,12 @@ bool SensValides(std::string_view octets, std::size_t debut, std::size_t taille,
 }
 
 // Why the bytes cannot be a job, or an empty text; reads the counts into `comptes`.
+// The size of a file of s sheet records and p piece records.
+int64_t TailleAnnoncee(int64_t s, int64_t p) {
+    return int64_t{TailleEnTete} + s * int64_t{TaillePanneau} +
+           p * int64_t{TaillePiece + TailleDesignation + TailleReference};
+}
+
 std::string Verifier(std::string_view octets, Comptes& comptes) {
     if (octets.size() < TailleEnTete)
         return "en-tête incomplet";
@@ -216,10 +224,7 @@ std::string Verifier(std::string_view octets, Comptes& comptes) {
         return "nombre de plaques ou de vitrages négatif";
     if (comptes.panneaux == 0 || comptes.pieces == 0)
         return "aucune plaque ou aucun vitrage";
-    const int64_t taille =
-        int64_t{TailleEnTete} + int64_t{comptes.panneaux} * TaillePanneau +
-        int64_t{comptes.pieces} * (TaillePiece + TailleDesignation + TailleReference);
-    if (taille > static_cast<int64_t>(octets.size()))
+    if (TailleAnnoncee(comptes.panneaux, comptes.pieces) > static_cast<int64_t>(octets.size()))
         return "fichier tronqué";
     const std::size_t debutPieces =
         TailleEnTete + static_cast<std::size_t>(comptes.panneaux) * TaillePanneau;
@@ -234,6 +239,25 @@ std::string Verifier(std::string_view octets, Comptes& comptes) {
 }
 
 } // namespace
+
+template <class Liste> int64_t SommeNbPositifs(const Liste& liste) {
+    int64_t somme = 0;
+    for (const auto& element : liste)
+        somme += std::max(element.Nb, 0);
+    return somme;
+}
+
+std::string DepasseLesLimites(const Debit& debit) {
+    const auto s = static_cast<int64_t>(debit.PanneauxSaisis.size());
+    const auto p = static_cast<int64_t>(debit.PiecesSaisies.size());
+    if (TailleAnnoncee(s, p) > static_cast<int64_t>(TailleMaxFichier))
+        return "débit trop grand pour son fichier";
+    if (SommeNbPositifs(debit.PanneauxSaisis) > NombreMaxPlaques)
+        return "trop de plaques";
+    if (SommeNbPositifs(debit.PiecesSaisies) > NombreMaxExemplaires)
+        return "trop de vitrages";
+    return {};
+}
 
 std::string EcrireDebit(const Debit& debit) {
     Ecriture e;

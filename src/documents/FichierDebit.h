@@ -32,6 +32,10 @@ ResultatDebit LireDebit(std::string_view octets);
 // else the short reason; the job is left untouched on failure.
 std::string OuvrirDebit(const std::filesystem::path& chemin, Debit& debit);
 
+// Why the job could not be kept in a file that reads back (more records than the
+// largest file holds, more sheets or copies than the job limits); empty when it can.
+std::string DepasseLesLimites(const Debit& debit);
+
 // Writes the job to the file (temporary file, then rename). Returns an empty
 // text on success, else the reason.
 std::string EnregistrerDebit(const std::filesystem::path& chemin, const Debit& debit);

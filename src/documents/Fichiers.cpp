@@ -37,10 +37,18 @@ fs::path CheminTemporaire(const fs::path& chemin) {
 
 } // namespace
 
-std::string EcrireFichier(const fs::path& chemin, std::string_view octets) {
+std::string EcrireFichier(const fs::path& lien, std::string_view octets) {
     std::error_code ec;
+    // Through a link, the file it names is replaced and the link kept.
+    const bool estUnLien = fs::is_symlink(fs::symlink_status(lien, ec));
+    const fs::path chemin = estUnLien ? fs::canonical(lien, ec) : lien;
+    if (estUnLien && ec)
+        return "lien vers un fichier absent";
     if (fs::is_directory(chemin, ec))
         return "la cible est un dossier";
+    // A rename would put a file in place of a device or a pipe.
+    if (fs::exists(chemin, ec) && !fs::is_regular_file(chemin, ec))
+        return "la cible n'est pas un fichier ordinaire";
     const fs::path temporaire = CheminTemporaire(chemin);
     {
         std::ofstream flux(temporaire, std::ios::binary | std::ios::trunc);

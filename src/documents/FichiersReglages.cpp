@@ -3,6 +3,7 @@
 #include "documents/Fichiers.h"
 #include "strings/Texte.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <optional>
@@ -66,12 +67,14 @@ public:
         const auto o = Prendre(largeur);
         if (!o)
             return false;
-        v = TexteDuChamp(*o);
+        v = TexteDuChamp(*o, largeur);
         return true;
     }
 
-    static std::string TexteDuChamp(std::string_view champ) {
-        return DepuisCp1252(champ.substr(0, champ.find('\0')));
+    // The text up to its NUL; a field without its NUL gives what the writer keeps
+    // of it, so that the settings read are written back as they were read.
+    static std::string TexteDuChamp(std::string_view champ, std::size_t largeur) {
+        return DepuisCp1252(champ.substr(0, std::min(champ.find('\0'), largeur - 1)));
     }
 
 private:
@@ -144,7 +147,7 @@ void LireOptions(std::string_view octets, OptionsProgramme& o) {
 std::vector<std::string> LireEssences(std::string_view octets) {
     std::vector<std::string> essences;
     for (std::size_t pos = 0; pos < octets.size(); pos += ChampEssence)
-        essences.push_back(Lecteur::TexteDuChamp(octets.substr(pos, ChampEssence)));
+        essences.push_back(Lecteur::TexteDuChamp(octets.substr(pos, ChampEssence), ChampEssence));
     return essences;
 }
 

@@ -1,5 +1,7 @@
 #include "documents/Importation.h"
 
+#include "documents/FichierDebit.h"
+
 #include "engine/Remplissage.h"
 #include "strings/Nombres.h"
 #include "strings/Texte.h"
@@ -8,6 +10,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <map>
 #include <optional>
 
 namespace tavelune {
@@ -195,13 +198,15 @@ ResultatImport LireListePieces(std::string_view octets, bool entetes, float fact
 void ProposerPanneaux(Debit& debit, float longueurDefaut, float largeurDefaut) {
     auto& panneaux = debit.PanneauxSaisis;
     panneaux.clear();
+    // The sheet of each glass type and thickness, by its place in the list.
+    std::map<std::pair<int32_t, int32_t>, std::size_t> parVerre;
     for (const TPiece& piece : debit.PiecesSaisies) {
-        const auto memeVerre = std::find_if(panneaux.begin(), panneaux.end(), [&](const auto& p) {
-            return p.Essence == piece.Essence && p.Epaisseur == piece.Epaisseur;
-        });
+        const auto [place, nouveau] =
+            parVerre.try_emplace({piece.Essence, piece.Epaisseur}, panneaux.size());
         const int32_t longueur = CoteProposee(piece.Longueur);
         const int32_t largeur = CoteProposee(piece.Largeur);
-        if (memeVerre != panneaux.end()) {
+        if (!nouveau) {
+            Panneau_p* memeVerre = &panneaux[place->second];
             if (!PiecePasse(piece, memeVerre->Rect, debit.MargesJob, memeVerre->Sens)) {
                 const int32_t cote = std::max(longueur, largeur);
                 FixerCotes(*memeVerre, std::max(memeVerre->Longueur, cote),
@@ -224,13 +229,19 @@ void ProposerPanneaux(Debit& debit, float longueurDefaut, float largeurDefaut) {
     debit.TypeDebit = panneaux.size() <= 1 ? DebitSimple : DebitComplexe;
 }
 
-void PreparerDebitImporte(Debit& debit, ListeImportee liste, const OptionsProgramme& options) {
-    debit.PiecesSaisies = std::move(liste.Pieces);
-    debit.Designations = std::move(liste.Designations);
-    debit.References = std::move(liste.References);
-    debit.MargesJob = Marges{10, 10, 0, 0, 0};
-    debit.TraitScie = 3;
-    ProposerPanneaux(debit, options.LongueurDefaut, options.LargeurDefaut);
+std::string PreparerDebitImporte(Debit& debit, ListeImportee liste,
+                                 const OptionsProgramme& options) {
+    Debit importe;
+    importe.PiecesSaisies = std::move(liste.Pieces);
+    importe.Designations = std::move(liste.Designations);
+    importe.References = std::move(liste.References);
+    importe.MargesJob = Marges{10, 10, 0, 0, 0};
+    importe.TraitScie = 3;
+    ProposerPanneaux(importe, options.LongueurDefaut, options.LargeurDefaut);
+    if (std::string raison = DepasseLesLimites(importe); !raison.empty())
+        return raison;
+    debit = std::move(importe);
+    return {};
 }
 
 } // namespace tavelune

@@ -40,10 +40,12 @@ struct ResultatImport {
 ResultatImport LireListePieces(std::string_view octets, bool entetes, float facteur,
                                const std::vector<std::string>& essences);
 
-// Replaces the entered lists of the job by the imported ones and fixes the
-// settings of an imported job: margins 10 and 10 mm, saw kerf 3 mm, the
-// proposed sheets and the job type they give.
-void PreparerDebitImporte(Debit& debit, ListeImportee liste, const OptionsProgramme& options);
+// Replaces the job by the imported one: its entered pieces, margins 10 and 10 mm,
+// saw kerf 3 mm, the proposed sheets and the job type they give. A list too long
+// for a job that can be saved and reopened leaves the job as it was and gives the
+// reason; else an empty text.
+std::string PreparerDebitImporte(Debit& debit, ListeImportee liste,
+                                 const OptionsProgramme& options);
 
 // One sheet per glass type and thickness, grown until every piece fits; the
 // first one starts from the default sheet size. Sets TypeDebit: simple for at

@@ -4,6 +4,7 @@
 #include "engine/Remplissage.h"
 
 #include <algorithm>
+#include <iterator>
 #include <map>
 #include <utility>
 
@@ -37,6 +38,21 @@ Marges MargesPositives(Marges marges) {
     marges.MargeLongueur = std::max(marges.MargeLongueur, 0);
     marges.MargeLargeur = std::max(marges.MargeLargeur, 0);
     return marges;
+}
+
+// Counts out the free rectangles the placement took and counts in those it made. Both
+// lists are in the order of ChuteAvant, kept by PlacerPiece.
+template <typename Compter>
+void Recompter(std::vector<MONRect> avant, const Panneau_p& panneau, const Compter& compter) {
+    if (!std::is_sorted(avant.begin(), avant.end(), ChuteAvant))
+        std::sort(avant.begin(), avant.end(), ChuteAvant);
+    std::vector<MONRect> parties, venues;
+    std::set_difference(avant.begin(), avant.end(), panneau.Chutes.begin(), panneau.Chutes.end(),
+                        std::back_inserter(parties), ChuteAvant);
+    std::set_difference(panneau.Chutes.begin(), panneau.Chutes.end(), avant.begin(), avant.end(),
+                        std::back_inserter(venues), ChuteAvant);
+    compter(parties, panneau.Sens, -1);
+    compter(venues, panneau.Sens, 1);
 }
 
 } // namespace
@@ -132,34 +148,60 @@ std::vector<int32_t> Optimiser(std::vector<std::vector<TPiece>>& groupes,
         GroupeEnCours groupe(pieces, marges);
         std::size_t s = 0;
         while (!groupe.Vide()) {
-            // The free rectangles of the open sheets: a piece none of them may hold is
-            // not tried.
+            // The distinct free rectangles of the open sheets that some remaining piece may
+            // still fill: a piece none of them may hold is not tried. Free rectangles only
+            // shrink and the remaining pieces only go, so a useless one stays useless.
+            std::map<Place, int64_t> comptes;
             std::vector<Place> libres;
-            const auto ouvrir = [&] {
-                libres.clear();
-                for (std::size_t j = s; j < panneaux.size(); ++j)
-                    for (const MONRect& r : panneaux[j].Chutes)
-                        libres.push_back(PlaceRect(r));
+            const auto compter = [&](const std::vector<MONRect>& chutes, int32_t sens, int delta) {
+                for (const MONRect& r : chutes) {
+                    const auto it = comptes.try_emplace(PlaceRect(r, sens), 0).first;
+                    it->second += delta;
+                    if (it->second == 0)
+                        comptes.erase(it);
+                }
             };
-            ouvrir();
+            const auto recenser = [&] {
+                libres.clear();
+                for (auto it = comptes.begin(); it != comptes.end();)
+                    if (groupe.Utile(it->first))
+                        libres.push_back((it++)->first);
+                    else
+                        it = comptes.erase(it);
+            };
+            for (std::size_t j = s; j < panneaux.size(); ++j)
+                compter(panneaux[j].Chutes, panneaux[j].Sens, 1);
+            recenser();
             // Placed pieces leave the group at once: nothing looks back at them.
-            for (std::size_t i = groupe.PremiereQuiPeutTenir(0, libres); i != GroupeEnCours::Aucune;
-                 i = groupe.PremiereQuiPeutTenir(i + 1, libres)) {
+            for (std::size_t i = groupe.PremiereQuiPeutTenir(0, libres);
+                 i != GroupeEnCours::Aucune;) {
                 TPiece& piece = groupe[i];
                 const bool memeSens = sensPresents.Contient(piece.Sens);
                 groupe.PlacerEn(i);
-                for (std::size_t j = s; j < panneaux.size(); ++j) {
+                bool placee = false;
+                bool ecartee = false;
+                for (std::size_t j = s; j < panneaux.size() && !placee; ++j) {
                     if (!places[j].PeutTenir(groupe.MesureDe(i)) ||
-                        EcarterPanneau(panneaux, piece, marges, j) ||
                         (memeSens && panneaux[j].Sens != piece.Sens))
                         continue;
+                    if (EcarterPanneau(panneaux, piece, marges, j)) {
+                        ecartee = true;
+                        continue;
+                    }
+                    std::vector<MONRect> avant = panneaux[j].Chutes;
                     if (PlacerPiece(panneaux[j], piece, groupe, marges, K)) {
+                        placee = true;
                         groupe.Retirer(i);
                         places[j] = PlaceLibre(panneaux[j]);
-                        ouvrir();
-                        break;
+                        Recompter(std::move(avant), panneaux[j], compter);
+                        recenser();
                     }
                 }
+                // The sheets only lose room, so the identical copies that follow a copy
+                // that found none find none either; unless a sheet was passed over for a
+                // thinner one, which may fill up meanwhile.
+                const std::size_t suivante = placee || ecartee ? i + 1 : groupe.FinDeSerie(i);
+                i = groupe.PremiereQuiPeutTenir(suivante, libres);
             }
             // A piece that no sheet model can take would be offered new sheets forever.
             std::optional<std::size_t> m;

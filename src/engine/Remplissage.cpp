@@ -241,10 +241,20 @@ bool PlacerPiece(Panneau_p& panneau, TPiece& piece, const PiecesSuivantes& suiva
         return false;
     const MONRect libre = *f;
     panneau.Chutes.erase(f);
+    const std::size_t anciennes = panneau.Chutes.size();
     PoserPiece(panneau, piece, libre, marges, p);
     DecouperChute(panneau, libre, piece, suivantes, marges, K);
     panneau.Pieces.push_back(piece);
-    TrierChutes(panneau);
+    // The list is kept in order: only the new free rectangles need their place (rectangles
+    // that compare equal are the same, so this gives what a full sort gives).
+    auto& chutes = panneau.Chutes;
+    const auto milieu = chutes.begin() + static_cast<std::ptrdiff_t>(anciennes);
+    if (!std::is_sorted(chutes.begin(), milieu, ChuteAvant))
+        TrierChutes(panneau);
+    else {
+        std::sort(milieu, chutes.end(), ChuteAvant);
+        std::inplace_merge(chutes.begin(), milieu, chutes.end(), ChuteAvant);
+    }
     return true;
 }
 

@@ -223,7 +223,8 @@ void TFDebit::ImporterClick() {
     if (resultat.issue != IssueImport::Importee)
         return MessageImportation(erreur);
 
-    PreparerDebitImporte(debit, std::move(resultat.liste), reglages.Options);
+    if (!PreparerDebitImporte(debit, std::move(resultat.liste), reglages.Options).empty())
+        return MessageImportation(erreur);
     etat.ImportationEnCours = true;
     ModifierClick();
     etat.ImportationEnCours = false;

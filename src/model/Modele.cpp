@@ -8,7 +8,14 @@
 namespace tavelune {
 
 int64_t Aire(const MONRect& r) {
-    return (int64_t{r.Right} - r.Left) * (int64_t{r.Top} - r.Bottom);
+    const int64_t dx = int64_t{r.Right} - r.Left;
+    const int64_t dy = int64_t{r.Top} - r.Bottom;
+    // Sides near 2^32 (a damaged file) overflow 64 bits: such an area is as large as can be.
+    int64_t aire = 0;
+    if (__builtin_mul_overflow(dx, dy, &aire))
+        return (dx < 0) != (dy < 0) ? std::numeric_limits<int64_t>::min()
+                                    : std::numeric_limits<int64_t>::max();
+    return aire;
 }
 
 float FacteurPouce() {

@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <random>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace tavelune::test {
 
@@ -21,10 +21,13 @@ struct Execution {
 // 'arguments' are already quoted for the shell.
 inline Execution ExecuterCli(const std::string& arguments,
                              const std::filesystem::path& dossier = testing::TempDir()) {
-    // Tests run in parallel: each run has its own trace files.
-    const std::string nom = "cli-" + std::to_string(std::random_device()());
+    // ctest runs test programs side by side in the same temporary folder: each run
+    // gets its own trace files.
+    static int numero = 0;
     const std::filesystem::path traces = testing::TempDir();
-    const auto sortie = traces / (nom + "-sortie.txt"), erreurs = traces / (nom + "-erreurs.txt");
+    const std::string suffixe = std::to_string(getpid()) + "-" + std::to_string(++numero) + ".txt";
+    const auto sortie = traces / ("cli-sortie-" + suffixe);
+    const auto erreurs = traces / ("cli-erreurs-" + suffixe);
     const std::string commande = "cd '" + dossier.string() + "' && '" + TAVELUNE_CLI + "' " +
                                  arguments + " >'" + sortie.string() + "' 2>'" + erreurs.string() +
                                  "'";
@@ -33,8 +36,9 @@ inline Execution ExecuterCli(const std::string& arguments,
     e.statut = WIFEXITED(brut) ? WEXITSTATUS(brut) : -1;
     e.sortie = LireFichier(sortie, 1 << 24).octets.value_or("");
     e.erreurs = LireFichier(erreurs, 1 << 24).octets.value_or("");
-    std::filesystem::remove(sortie);
-    std::filesystem::remove(erreurs);
+    std::error_code ec;
+    std::filesystem::remove(sortie, ec);
+    std::filesystem::remove(erreurs, ec);
     return e;
 }
 

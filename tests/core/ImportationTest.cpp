@@ -164,7 +164,7 @@ TEST(Importation, PropositionDesPlaques) {
         ASSERT_EQ(r.issue, IssueImport::Importee) << r.raison;
         Debit debit;
         debit.PanneauxSaisis.resize(3);
-        PreparerDebitImporte(debit, std::move(r.liste), options);
+        EXPECT_EQ(PreparerDebitImporte(debit, std::move(r.liste), options), "");
 
         EXPECT_EQ(debit.MargesJob, (Marges{10, 10, 0, 0, 0}));
         EXPECT_EQ(debit.TraitScie, 3);
@@ -219,4 +219,38 @@ TEST(Importation, RelitLExportTexteEtLExemple) {
     EXPECT_EQ(e.liste.Pieces.size(), 8u);
     EXPECT_EQ(e.liste.Designations[5], "Étagère vitrée");
     EXPECT_EQ(e.liste.Pieces[6].Essence, 1);
+}
+
+// A list is imported only when the job it makes can be saved and reopened.
+TEST(Importation, UneListeTropLonguePourUnFichierDeDebitEstRefusee) {
+    const auto job = [](int32_t pieces, int32_t epaisseurs) {
+        ListeImportee liste;
+        for (int32_t i = 0; i < pieces; ++i) {
+            TPiece p;
+            p.Longueur = 500;
+            p.Largeur = 400;
+            p.Epaisseur = 4 + i % epaisseurs;
+            p.Nb = 1;
+            p.Numero = i;
+            ReinitialiserPiece(p);
+            liste.Pieces.push_back(p);
+            liste.Designations.push_back("v");
+            liste.References.push_back("a");
+        }
+        return liste;
+    };
+    struct Cas {
+        int32_t pieces, epaisseurs;
+        const char* raison;
+    };
+    const Cas cas[] = {{500'000, 1, ""},
+                       {560'000, 1, "débit trop grand pour son fichier"},
+                       {100'001, 100'001, "trop de plaques"}};
+    for (const auto& c : cas) {
+        Debit debit;
+        debit.TraitScie = 7;
+        EXPECT_EQ(PreparerDebitImporte(debit, job(c.pieces, c.epaisseurs), OptionsProgramme{}),
+                  c.raison);
+        EXPECT_EQ(debit.TraitScie, *c.raison ? 7 : 3) << c.pieces;
+    }
 }

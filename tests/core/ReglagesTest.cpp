@@ -130,8 +130,9 @@ TEST(Reglages, LesFichiersAbimesDonnentCeQuIlsContiennent) {
          }},
         {"facteur nul", "Unite.dat", Reel(0) + Champ("cm", 15),
          [](const Reglages& r) { EXPECT_EQ(r.UniteJob.Facteur, 1.0f); }},
+        // What the writer keeps of it, so that it is written back as read.
         {"nom d'unité sans NUL", "Unite.dat", Reel(10) + std::string(15, 'c') + "reste",
-         [](const Reglages& r) { EXPECT_EQ(r.UniteJob.Nom, std::string(15, 'c')); }},
+         [](const Reglages& r) { EXPECT_EQ(r.UniteJob.Nom, std::string(14, 'c')); }},
         {"langue tronquée", "Langue.dat", "\x01\x02",
          [](const Reglages& r) {
              EXPECT_EQ(r.BaseLangue, 0);
