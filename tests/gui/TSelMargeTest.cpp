@@ -18,13 +18,7 @@ using namespace pilote;
 using R = ReponseMessage;
 
 Panneau_p Plaque(int32_t longueur, int32_t largeur, int32_t epaisseur = 4, int32_t essence = 0) {
-    Panneau_p p = NouveauPanneau(longueur, largeur);
-    p.Longueur = longueur;
-    p.Largeur = largeur;
-    p.Surface = longueur * largeur;
-    p.Epaisseur = epaisseur;
-    p.Essence = essence;
-    return p;
+    return test::Plaque(longueur, largeur, Horizontal, 1, epaisseur, essence);
 }
 
 TPiece Vitrage(int32_t longueur, int32_t largeur, int32_t epaisseur = 4, int32_t essence = 0) {
