@@ -1,6 +1,6 @@
 // The sheet entry dialog driven through its widgets.
 #include "../core/FabriqueDebit.h"
-#include "FixturePlateforme.h"
+#include "FixtureSaisie.h"
 #include "PiloteSaisie.h"
 
 #include "dialogs/TSelPanneaux.h"
@@ -17,33 +17,16 @@ using test::Piece;
 using test::Plaque;
 using R = ReponseMessage;
 
-class TSelPanneauxTest : public TestPlateforme {
+class TSelPanneauxTest : public TestSaisie<TSelPanneaux> {
 protected:
     // Gives the dialog the job's lists and prepares it, as the wizard does.
     TSelPanneaux& Preparer(int32_t type, bool modification = false) {
-        d.TypeDebit = type;
-        d.MargesJob = debit.MargesJob;
-        d.Essences = &essences;
         d.PanneauxSaisis = &debit.PanneauxSaisis;
         d.PiecesSaisies = &debit.PiecesSaisies;
         d.DimPanneaux = &dimensions;
-        d.UniteJob = reglages.UniteJob;
-        d.Options = reglages.Options;
-        d.ModeModification = modification;
-        d.Preparer();
+        PreparerSaisie(type, modification);
         return d;
     }
-    int Montrer(std::function<void(TSelPanneaux&)> script) {
-        Scripter<TSelPanneaux>(std::move(script));
-        return plateforme.Modal.Executer(d);
-    }
-
-    Reglages reglages = ReglagesDeDepart();
-    TGestDimensions gest{plateforme, reglages};
-    TSelPanneaux d{plateforme, reglages, gest};
-    Debit debit;
-    std::vector<std::string> essences{"Clair", "Float"};
-    std::vector<DIMENSIONS> dimensions;
 };
 
 TEST_F(TSelPanneauxTest, UnNouveauDebitProposeLaPlaqueParDefautQueTerminerGarde) {

@@ -1,6 +1,6 @@
 // The piece entry dialog driven through its widgets, against entered sheets.
 #include "../core/FabriqueDebit.h"
-#include "FixturePlateforme.h"
+#include "FixtureSaisie.h"
 #include "PiloteSaisie.h"
 
 #include "dialogs/TSelPieces.h"
@@ -30,38 +30,22 @@ void Remplir(TSelPieces& d, const char* longueur, const char* largeur) {
     Saisir(d.EdtLargeur, largeur);
 }
 
-class TSelPiecesTest : public TestPlateforme {
+class TSelPiecesTest : public TestSaisie<TSelPieces> {
 protected:
     // Gives the dialog the job's lists and prepares it, as the wizard does.
     void Preparer(int32_t type, bool modification = false) {
-        d.TypeDebit = type;
-        d.MargesJob = debit.MargesJob;
-        d.Essences = &essences;
         d.PiecesSaisies = &debit.PiecesSaisies;
         d.Designations = &debit.Designations;
         d.References = &debit.References;
         d.PanneauxSaisis = &debit.PanneauxSaisis;
         d.DimPieces = &dimensions;
-        d.UniteJob = reglages.UniteJob;
-        d.Options = reglages.Options;
-        d.ModeModification = modification;
-        d.Preparer();
-    }
-    int Montrer(std::function<void(TSelPieces&)> script) {
-        Scripter<TSelPieces>(std::move(script));
-        return plateforme.Modal.Executer(d);
+        PreparerSaisie(type, modification);
     }
     // A job with its pieces already entered.
     void Pieces(std::initializer_list<std::pair<int32_t, int32_t>> cotes) {
         for (const auto& [longueur, largeur] : cotes)
             test::AjouterPiece(debit, longueur, largeur, "Vitrage");
     }
-    Reglages reglages = ReglagesDeDepart();
-    TGestDimensions gest{plateforme, reglages};
-    TSelPieces d{plateforme, reglages, gest};
-    Debit debit;
-    std::vector<std::string> essences{"Clair", "Float"};
-    std::vector<DIMENSIONS> dimensions;
 };
 
 TEST_F(TSelPiecesTest, LesPiecesNouvellesSontNumeroteesEtLaDerniereVideEstRetiree) {
