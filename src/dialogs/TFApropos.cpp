@@ -16,8 +16,8 @@ const char* const Contact = "Atelier Tavelune, 54000 Nancy\n"
 
 TFApropos::TFApropos(const Textes& textes, QWidget* parent)
     : QDialog(parent), ImgIcone(this), LblProduit(QStringLiteral("Tavelune"), this),
-      LblVersion("Version " + VersQt(fixes::Version), this),
-      LblContact(QString::fromUtf8(Contact), this), BtnOk(VersQt(textes.Text(36)), this) {
+      LblVersion("Version " + VersQt(fixes::Version), this), LblContact(VersQt(Contact), this),
+      BtnOk(VersQt(textes.Text(36)), this) {
     SansMenuSysteme(*this);
     // The menu caption without its accelerator mark.
     setWindowTitle(VersQt(textes.Text(12)).remove(u'&'));

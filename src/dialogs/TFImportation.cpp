@@ -66,9 +66,7 @@ TFImportation::TFImportation(Plateforme& plateforme, const Reglages& reglages, Q
     connect(BtnAnnuler, &QPushButton::clicked, this, &TFImportation::BtnAnnulerClick);
     connect(BtnOK, &QPushButton::clicked, this, &TFImportation::BtnOKClick);
 
-    setTabOrder(CbxEntetes, CbxListeUnites);
-    setTabOrder(CbxListeUnites, BtnAnnuler);
-    setTabOrder(BtnAnnuler, BtnOK);
+    OrdreTabulation({CbxEntetes, CbxListeUnites, BtnAnnuler, BtnOK});
     ConnecterAide(*this, plateforme.AideEnLigne, RubriqueAide);
 }
 

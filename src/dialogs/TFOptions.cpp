@@ -97,12 +97,9 @@ TFOptions::TFOptions(Plateforme& plateforme, const Reglages& reglages, QWidget* 
     connect(BtnParamDefaut, &QPushButton::clicked, this, &TFOptions::BtnParamDefautClick);
     connect(BtnOK, &QPushButton::clicked, this, &TFOptions::BtnOKClick);
 
-    QWidget* const ordre[] = {EdtDesignationPanneau, EdtDesignationPanneaux, EdtDesignationPiece,
-                              EdtDesignationPieces,  EdtMaxLongueur,         EdtMaxLargeur,
-                              EdtLongueurDefaut,     EdtLargeurDefaut,       ChkBoxMarge,
-                              ChkBoxSensFil,         BtnParamDefaut,         BtnOK};
-    for (std::size_t i = 1; i < std::size(ordre); ++i)
-        setTabOrder(ordre[i - 1], ordre[i]);
+    OrdreTabulation({EdtDesignationPanneau, EdtDesignationPanneaux, EdtDesignationPiece,
+                     EdtDesignationPieces, EdtMaxLongueur, EdtMaxLargeur, EdtLongueurDefaut,
+                     EdtLargeurDefaut, ChkBoxMarge, ChkBoxSensFil, BtnParamDefaut, BtnOK});
 }
 
 void TFOptions::showEvent(QShowEvent* evenement) {

@@ -1,6 +1,6 @@
 #include "dialogs/TGestDimensions.h"
 
-#include "dialogs/ChampsSaisie.h"
+#include "dialogs/ControlesDialogue.h"
 #include "platform/Fenetres.h"
 #include "strings/Nombres.h"
 
@@ -154,8 +154,7 @@ void TGestDimensions::ControlerSaisie(const Saisie& saisie, float maximum, int32
     const double valeur = lu ? *lu * static_cast<double>(reglages.UniteJob.Facteur) : 0.0;
     // A value under one millimetre would be kept as a side of 0.
     if (!lu || !(valeur >= 1.0) || valeur > maximum) {
-        plateforme.Messages.Afficher(
-            ValeurNonValide(textes, AvecRappelSeparateur(textes, idMessage)));
+        RefuserNombre(plateforme, textes, idMessage);
         saisie.Edit.clear();
         saisie.Marque = false;
         return;
@@ -213,7 +212,7 @@ void TGestDimensions::BtnAjouterClick() {
     const int32_t longueur = Millimetres(longueurCourante);
     const int32_t largeur = Millimetres(largeurCourante);
     if (largeur > longueur) {
-        plateforme.Messages.Afficher(ValeurNonValide(textes, textes.Text(114)));
+        RefuserValeur(plateforme, textes, textes.Text(114));
         return;
     }
     // A simple job has no thickness to choose: its entries carry the thickness

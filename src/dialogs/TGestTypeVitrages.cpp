@@ -55,10 +55,7 @@ TGestTypeVitrages::TGestTypeVitrages(Plateforme& plateforme, const Reglages& reg
     connect(BtnSupprimer, &QPushButton::clicked, this, &TGestTypeVitrages::BtnSupprimerClick);
     connect(BtnOK, &QPushButton::clicked, this, &TGestTypeVitrages::BtnOKClick);
 
-    setTabOrder(EdtEssence, LbEssence);
-    setTabOrder(LbEssence, BtnAjouter);
-    setTabOrder(BtnAjouter, BtnSupprimer);
-    setTabOrder(BtnSupprimer, BtnOK);
+    OrdreTabulation({EdtEssence, LbEssence, BtnAjouter, BtnSupprimer, BtnOK});
     ConnecterAide(*this, plateforme.AideEnLigne, RubriqueAide);
 }
 

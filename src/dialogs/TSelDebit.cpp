@@ -65,10 +65,7 @@ TSelDebit::TSelDebit(Plateforme& plateforme, const Reglages& reglages, QWidget* 
     connect(btnOk, &QPushButton::clicked, this, &TSelDebit::btnOkClick);
     connect(btnAnnul, &QPushButton::clicked, this, &TSelDebit::btnAnnulClick);
 
-    setTabOrder(RbtnDebitSimple, RbtnDebitComplexe);
-    setTabOrder(RbtnDebitComplexe, CBoxMargesDiff);
-    setTabOrder(CBoxMargesDiff, btnAnnul);
-    setTabOrder(btnAnnul, btnOk);
+    OrdreTabulation({RbtnDebitSimple, RbtnDebitComplexe, CBoxMargesDiff, btnAnnul, btnOk});
     ConnecterAide(*this, plateforme.AideEnLigne, RubriqueAide);
 }
 

@@ -153,7 +153,7 @@ TSelMarge::TSelMarge(Plateforme& plateforme, const Reglages& reglages, QWidget* 
 
     ConnecterSortie(*EdtMarge, [this] { EdtMargeExit(); });
     connect(BtnOk, &QPushButton::clicked, this, &TSelMarge::BtnOkClick);
-    setTabOrder(EdtMarge, BtnOk);
+    OrdreTabulation({EdtMarge, BtnOk});
 }
 
 void TSelMarge::showEvent(QShowEvent* evenement) {

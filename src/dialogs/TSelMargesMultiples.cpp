@@ -27,8 +27,7 @@ TSelMargesMultiples::TSelMargesMultiples(Plateforme& plateforme, const Reglages&
     ConnecterSortie(*EdtMargeL, [this] { EdtMargeLExit(); });
     ConnecterSortie(*EdtMargeH, [this] { EdtMargeHExit(); });
     connect(BtnOk, &QPushButton::clicked, this, &TSelMargesMultiples::BtnOkClick);
-    setTabOrder(EdtMargeL, EdtMargeH);
-    setTabOrder(EdtMargeH, BtnOk);
+    OrdreTabulation({EdtMargeL, EdtMargeH, BtnOk});
 }
 
 void TSelMargesMultiples::showEvent(QShowEvent* evenement) {

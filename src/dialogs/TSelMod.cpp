@@ -35,9 +35,7 @@ TSelMod::TSelMod(Plateforme& plateforme, const Reglages& reglages, QWidget* pare
     connect(ChbModifMarge, &QCheckBox::clicked, this, &TSelMod::ChbModifMargeClick);
     connect(BtnOk, &QPushButton::clicked, this, &TSelMod::BtnOkClick);
 
-    setTabOrder(ChbModifPanneaux, ChbModifPieces);
-    setTabOrder(ChbModifPieces, ChbModifMarge);
-    setTabOrder(ChbModifMarge, BtnOk);
+    OrdreTabulation({ChbModifPanneaux, ChbModifPieces, ChbModifMarge, BtnOk});
     ConnecterAide(*this, plateforme.AideEnLigne, RubriqueAide);
 }
 

@@ -1,6 +1,6 @@
 #include "dialogs/TSelPanneaux.h"
 
-#include "dialogs/ChampsSaisie.h"
+#include "dialogs/ControlesDialogue.h"
 #include "engine/Remplissage.h"
 #include "platform/Fenetres.h"
 #include "strings/Nombres.h"
@@ -10,8 +10,7 @@ namespace tavelune {
 
 TSelPanneaux::TSelPanneaux(Plateforme& plateforme, const Reglages& reglages,
                            TGestDimensions& gestDimensions, QWidget* parent)
-    : QDialog(parent), plateforme(plateforme), gestDimensions(gestDimensions),
-      textes(reglages.BaseLangue),
+    : DialogueSaisie(plateforme, reglages, gestDimensions, parent),
       panneauMinuscule(Minuscules(reglages.Options.DesignationPanneau)),
       panneauxMinuscule(Minuscules(reglages.Options.DesignationPanneaux)),
       piecesMinuscule(Minuscules(reglages.Options.DesignationPieces)) {
@@ -24,23 +23,9 @@ TSelPanneaux::TSelPanneaux(Plateforme& plateforme, const Reglages& reglages,
 }
 
 void TSelPanneaux::ConstruireControles() {
-    Placer(PanelDessin, *this, "PanelDessin", 8, 8, 168, 105);
-    PanelDessin.setFrameShape(QFrame::Panel);
-    PanelDessin.setFrameShadow(QFrame::Sunken);
-    Placer(Image, PanelDessin, "Image", 0, 0, 168, 105);
-    Image.setScaledContents(true);
-
-    Placer(lblLongueur, *this, "lblLongueur", 188, 8);
-    Placer(EdtLongueur, *this, "EdtLongueur", 188, 24, 100, 21);
-    Placer(lblLargeur, *this, "lblLargeur", 188, 50);
-    Placer(EdtLargeur, *this, "EdtLargeur", 188, 66, 100, 21);
-    Placer(lblSens, *this, "lblSens", 188, 92);
-    Placer(CbxSens, *this, "CbxSens", 188, 108, 110, 21);
-
-    Placer(GroupBox2, *this, "GroupBox2", 8, 140, 168, 80);
-    Placer(ChbNbPanneaux, GroupBox2, "ChbNbPanneaux", 8, 20, 150, 17);
-    Placer(lblNb, GroupBox2, "lblNb", 8, 50);
-    Placer(EdtNb, GroupBox2, "EdtNb", 70, 46, 60, 21);
+    PlacerDessin(105);
+    PlacerCotes(8);
+    PlacerNombre("GroupBox2", "ChbNbPanneaux", 140);
 
     Placer(GpbDebitComplexe, *this, "GpbDebitComplexe", 188, 140, 171, 110);
     Placer(lblEpaisseur, GpbDebitComplexe, "lblEpaisseur", 8, 18);
@@ -48,81 +33,17 @@ void TSelPanneaux::ConstruireControles() {
     Placer(lblEssence, GpbDebitComplexe, "lblEssence", 8, 60);
     Placer(CbxEssence, GpbDebitComplexe, "CbxEssence", 8, 76, 155, 21);
 
-    Placer(BtnPred, *this, "BtnPred", 8, 268, 80, 25);
-    Placer(EdtCompteur, *this, "EdtCompteur", 96, 270, 40, 21);
-    Placer(BtnSuivant, *this, "BtnSuivant", 144, 268, 80, 25);
-    Placer(BtnAnnul, *this, "BtnAnnul", 8, 314, 80, 25);
-    Placer(BtnNouveau, *this, "BtnNouveau", 96, 314, 80, 25);
-    Placer(BtnSupprimer, *this, "BtnSupprimer", 184, 314, 80, 25);
-    Placer(BtnTerminer, *this, "BtnTerminer", 279, 314, 80, 25);
+    PlacerNavigation(279);
 
-    lblSens.setText(VersQt(textes.Text(43)));
-    RemplirSens(CbxSens, textes);
-    GroupBox2.setTitle(VersQt(textes.Text(33)));
-    ChbNbPanneaux.setText(VersQt(textes.Text(33)));
-    lblNb.setText(VersQt(textes.Text(44)));
-    GpbDebitComplexe.setTitle(VersQt(textes.Text(24)));
-    lblEssence.setText(VersQt(textes.Text(46)));
-    CbxEssence.setEditable(true);
-    CbxEssence.setInsertPolicy(QComboBox::NoInsert);
-    for (QLabel* libelle : {&lblSens, &lblNb, &lblEssence})
-        libelle->adjustSize();
-    const QString bulle = VersQt(textes.Text(16));
-    for (QLineEdit* edit : {&EdtLongueur, &EdtLargeur, &EdtEpaisseur})
-        edit->setToolTip(bulle);
-    EdtCompteur.setReadOnly(true);
-    EdtCompteur.setFocusPolicy(Qt::NoFocus);
-    const std::pair<QPushButton*, int32_t> boutons[] = {{&BtnPred, 39},      {&BtnSuivant, 40},
-                                                        {&BtnAnnul, 37},     {&BtnNouveau, 77},
-                                                        {&BtnSupprimer, 60}, {&BtnTerminer, 38}};
-    for (const auto& [bouton, id] : boutons) {
-        bouton->setText(VersQt(textes.Text(id)));
-        bouton->setAutoDefault(false);
-    }
+    PreparerControles();
     OrdreTabulation({&EdtLongueur, &EdtLargeur, &CbxSens, &ChbNbPanneaux, &EdtNb, &EdtEpaisseur,
                      &CbxEssence, &BtnPred, &BtnSuivant, &BtnAnnul, &BtnNouveau, &BtnSupprimer,
                      &BtnTerminer});
 
-    ConnecterSortie(EdtLongueur, [this] { EdtLongueurExit(); });
-    ConnecterSortie(EdtLargeur, [this] { EdtLargeurExit(); });
-    ConnecterSortie(EdtNb, [this] { EdtNbExit(); });
-    ConnecterSortie(EdtEpaisseur, [this] { EdtEpaisseurExit(); });
-    ConnecterSortie(CbxEssence, [this] { CbxEssenceExit(); });
-    for (QLineEdit* edit : {&EdtLongueur, &EdtLargeur, &EdtEpaisseur})
-        ConnecterClicDroit(*edit, [this] { EdtDimensionsClicDroit(); });
+    ConnecterCommuns(*this);
     connect(&EdtLongueur, &QLineEdit::textChanged, this, &TSelPanneaux::EdtLongueurChange);
     connect(&EdtLargeur, &QLineEdit::textChanged, this, &TSelPanneaux::EdtLargeurChange);
-    connect(&CbxSens, &QComboBox::activated, this, &TSelPanneaux::CbxSensClick);
     connect(&ChbNbPanneaux, &QCheckBox::clicked, this, &TSelPanneaux::ChbNbPanneauxClick);
-    connect(&BtnSuivant, &QPushButton::clicked, this, &TSelPanneaux::BtnSuivantClick);
-    connect(&BtnPred, &QPushButton::clicked, this, &TSelPanneaux::BtnPredClick);
-    connect(&BtnNouveau, &QPushButton::clicked, this, &TSelPanneaux::BtnNouveauClick);
-    connect(&BtnSupprimer, &QPushButton::clicked, this, &TSelPanneaux::BtnSupprimerClick);
-    connect(&BtnTerminer, &QPushButton::clicked, this, &TSelPanneaux::BtnTerminerClick);
-    connect(&BtnAnnul, &QPushButton::clicked, this, &TSelPanneaux::BtnAnnulClick);
-}
-
-void TSelPanneaux::showEvent(QShowEvent* evenement) {
-    LibellesUnite(UniteJob);
-    QDialog::showEvent(evenement);
-}
-
-void TSelPanneaux::LibellesUnite(const UNITE_MESURE& unite) {
-    UniteJob = unite;
-    lblLongueur.setText(LibelleEnUnite(textes, 41, UniteJob));
-    lblLargeur.setText(LibelleEnUnite(textes, 42, UniteJob));
-    lblEpaisseur.setText(LibelleEnUnite(textes, 45, UniteJob));
-    for (QLabel* libelle : {&lblLongueur, &lblLargeur, &lblEpaisseur})
-        libelle->adjustSize();
-}
-
-void TSelPanneaux::reject() {}
-
-void TSelPanneaux::Preparer() {
-    Termine = false;
-    EssenceAjoutee = false;
-    DimensionsModifiees = false;
-    Initialiser();
 }
 
 void TSelPanneaux::Initialiser() {
@@ -130,10 +51,7 @@ void TSelPanneaux::Initialiser() {
     modifie = {};
     nouvelleEntree = false;
     intacte = false;
-    CbxEssence.clear();
-    if (Essences)
-        for (const std::string& nom : *Essences)
-            CbxEssence.addItem(VersQt(nom));
+    RemplirEssences();
     Activer(CbxSens, Options.SensFil != 0);
     lblSens.setEnabled(Options.SensFil != 0);
     if (!Options.SensFil)
@@ -158,12 +76,6 @@ void TSelPanneaux::Initialiser() {
 void TSelPanneaux::AfficherSens(int32_t sens) {
     CbxSens.setCurrentIndex(sens);
     Image.setPixmap(ImageSens(sens));
-}
-
-void TSelPanneaux::MettreAJourBoutons() {
-    EdtCompteur.setText(QString::number(indexCourant + 1));
-    BtnPred.setEnabled(indexCourant > 0);
-    BtnSuivant.setEnabled(indexCourant < Dernier());
 }
 
 void TSelPanneaux::AfficherEntree() {
@@ -213,11 +125,6 @@ void TSelPanneaux::AjouterEntreeParDefaut() {
     PanneauxSaisis->push_back(std::move(entree));
 }
 
-void TSelPanneaux::ChampAccepte() {
-    intacte = false;
-    BtnNouveau.setEnabled(true);
-}
-
 void TSelPanneaux::ControlerCote(QLineEdit& edit, float& courante, bool& modifiee, float maximum,
                                  int32_t stockee, int32_t idMessage) {
     if (!edit.isModified())
@@ -227,8 +134,7 @@ void TSelPanneaux::ControlerCote(QLineEdit& edit, float& courante, bool& modifie
     const double valeur = lu ? *lu * static_cast<double>(UniteJob.Facteur) : 0.0;
     // Under one millimetre the sheet would be kept with a side of 0.
     if (!lu || !(valeur >= 1.0) || valeur > maximum) {
-        plateforme.Messages.Afficher(
-            ValeurNonValide(textes, AvecRappelSeparateur(textes, idMessage)));
+        RefuserNombre(plateforme, textes, idMessage);
         edit.setText(TexteEnUnite(stockee, UniteJob, plateforme.Separateur));
         courante = static_cast<float>(stockee);
         modifiee = false;
@@ -253,10 +159,8 @@ void TSelPanneaux::EdtNbExit() {
     if (!EdtNb.isModified())
         return;
     EdtNb.setModified(false);
-    const auto nombre = LireEntier(DepuisQt(EdtNb.text()));
-    if (!nombre || *nombre == 0) {
-        plateforme.Messages.Afficher(ValeurNonValide(textes, textes.Text(107)));
-        EdtNb.setText("1");
+    const auto nombre = NombreSaisi();
+    if (!nombre) {
         modifie.Nb = false;
         return;
     }
@@ -273,7 +177,7 @@ void TSelPanneaux::EdtEpaisseurExit() {
     // Rounded to the millimetre: 149,5 is the largest thickness kept below 150.
     const double valeur = lu ? *lu * static_cast<double>(UniteJob.Facteur) + 0.5 : 0.0;
     if (!lu || !(valeur > 0) || !(valeur <= EpaisseurMaxi)) {
-        plateforme.Messages.Afficher(ValeurNonValide(textes, AvecRappelSeparateur(textes, 108)));
+        RefuserNombre(plateforme, textes, 108);
         EdtEpaisseur.setText({});
         modifie.Epaisseur = false;
         return;
@@ -316,25 +220,14 @@ void TSelPanneaux::EdtDimensionsClicDroit() {
     EdtEpaisseurExit();
     if (!DimPanneaux)
         return;
-    const auto donnee = [](const QLineEdit& edit, float courante) {
-        return edit.text().isEmpty() ? 0 : Millimetres(courante);
-    };
-    const auto choix = gestDimensions.Selectionner(
-        *this, *DimPanneaux, TypeDebit, nullptr,
-        {donnee(EdtLongueur, longueurCourante), donnee(EdtLargeur, largeurCourante),
-         donnee(EdtEpaisseur, epaisseurCourante), TypeDebit});
-    DimensionsModifiees = DimensionsModifiees || gestDimensions.Modifie;
+    const auto choix =
+        ProposerDimensions(*DimPanneaux, nullptr, CoteProposee(EdtEpaisseur, epaisseurCourante));
     if (!choix)
         return;
-    const char separateur = plateforme.Separateur;
-    longueurCourante = static_cast<float>(choix->Longueur);
-    largeurCourante = static_cast<float>(choix->Largeur);
-    EdtLongueur.setText(TexteEnUnite(choix->Longueur, UniteJob, separateur));
-    EdtLargeur.setText(TexteEnUnite(choix->Largeur, UniteJob, separateur));
     modifie.Longueur = modifie.Largeur = true;
     if (Complexe()) {
         epaisseurCourante = static_cast<float>(choix->Epaisseur);
-        EdtEpaisseur.setText(TexteEnUnite(choix->Epaisseur, UniteJob, separateur));
+        EdtEpaisseur.setText(TexteEnUnite(choix->Epaisseur, UniteJob, plateforme.Separateur));
         modifie.Epaisseur = true;
     }
     ChampAccepte();
@@ -344,7 +237,7 @@ void TSelPanneaux::EdtDimensionsClicDroit() {
 // and the refused value dropped, so that it is never written later.
 bool TSelPanneaux::CoteRefusee(QLineEdit& edit, float& courante, bool& modifiee, int32_t stockee,
                                int32_t idMessage) {
-    plateforme.Messages.Afficher(ValeurNonValide(textes, textes.Text(idMessage)));
+    RefuserValeur(plateforme, textes, textes.Text(idMessage));
     edit.setText({});
     courante = static_cast<float>(stockee);
     modifiee = false;
@@ -391,9 +284,9 @@ bool TSelPanneaux::PiecesAdmises(bool memeNouvelle) {
         return true;
     for (const TPiece& piece : *PiecesSaisies) {
         if (!PieceAdmise(*PanneauxSaisis, piece, MargesJob, ModeModification)) {
-            plateforme.Messages.Afficher(ValeurNonValide(
-                textes, textes.Text(91) + panneauMinuscule + textes.Text(172) + piecesMinuscule +
-                            textes.Text(173) + panneauMinuscule + " !"));
+            RefuserValeur(plateforme, textes,
+                          textes.Text(91) + panneauMinuscule + textes.Text(172) + piecesMinuscule +
+                              textes.Text(173) + panneauMinuscule + " !");
             return false;
         }
     }
@@ -442,11 +335,7 @@ void TSelPanneaux::BtnNouveauClick() {
     intacte = true;
     indexCourant = static_cast<int32_t>(PanneauxSaisis->size());
     AjouterEntreeParDefaut();
-    BtnNouveau.setEnabled(false);
-    BtnSuivant.setEnabled(false);
-    BtnPred.setEnabled(true);
-    BtnSupprimer.setEnabled(true);
-    EdtCompteur.setText(QString::number(indexCourant + 1));
+    MontrerNouvelleEntree();
 }
 
 void TSelPanneaux::BtnSupprimerClick() {

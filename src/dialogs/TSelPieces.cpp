@@ -1,6 +1,6 @@
 #include "dialogs/TSelPieces.h"
 
-#include "dialogs/ChampsSaisie.h"
+#include "dialogs/ControlesDialogue.h"
 #include "engine/Remplissage.h"
 #include "platform/Fenetres.h"
 #include "strings/Nombres.h"
@@ -12,8 +12,8 @@ namespace tavelune {
 
 TSelPieces::TSelPieces(Plateforme& plateforme, const Reglages& reglages,
                        TGestDimensions& gestDimensions, QWidget* parent)
-    : QDialog(parent), plateforme(plateforme), gestDimensions(gestDimensions),
-      textes(reglages.BaseLangue), pieceMinuscule(Minuscules(reglages.Options.DesignationPiece)),
+    : DialogueSaisie(plateforme, reglages, gestDimensions, parent),
+      pieceMinuscule(Minuscules(reglages.Options.DesignationPiece)),
       panneauxMinuscule(Minuscules(reglages.Options.DesignationPanneaux)) {
     setObjectName("TSelPieces");
     setWindowTitle(VersQt(textes.Text(34) + Minuscules(reglages.Options.DesignationPieces)));
@@ -24,27 +24,14 @@ TSelPieces::TSelPieces(Plateforme& plateforme, const Reglages& reglages,
 }
 
 void TSelPieces::ConstruireControles() {
-    Placer(PanelDessin, *this, "PanelDessin", 8, 8, 168, 125);
-    PanelDessin.setFrameShape(QFrame::Panel);
-    PanelDessin.setFrameShadow(QFrame::Sunken);
-    Placer(Image, PanelDessin, "Image", 0, 0, 168, 125);
-    Image.setScaledContents(true);
+    PlacerDessin(125);
 
     Placer(lblReference, *this, "lblReference", 188, 8);
     Placer(EdtReference, *this, "EdtReference", 188, 24, 50, 21);
     Placer(lblDesignation, *this, "lblDesignation", 246, 8);
     Placer(EdtDesignation, *this, "EdtDesignation", 246, 24, 112, 21);
-    Placer(lblLongueur, *this, "lblLongueur", 188, 50);
-    Placer(EdtLongueur, *this, "EdtLongueur", 188, 66, 100, 21);
-    Placer(lblLargeur, *this, "lblLargeur", 188, 92);
-    Placer(EdtLargeur, *this, "EdtLargeur", 188, 108, 100, 21);
-    Placer(lblSens, *this, "lblSens", 188, 134);
-    Placer(CbxSens, *this, "CbxSens", 188, 150, 110, 21);
-
-    Placer(GroupBox1, *this, "GroupBox1", 8, 144, 168, 80);
-    Placer(ChbNbPieces, GroupBox1, "ChbNbPieces", 8, 20, 150, 17);
-    Placer(lblNb, GroupBox1, "lblNb", 8, 50);
-    Placer(EdtNb, GroupBox1, "EdtNb", 70, 46, 60, 21);
+    PlacerCotes(50);
+    PlacerNombre("GroupBox1", "ChbNbPieces", 144);
 
     Placer(GpbDebitComplexe, *this, "GpbDebitComplexe", 188, 176, 171, 84);
     Placer(lblEpaisseur, GpbDebitComplexe, "lblEpaisseur", 8, 14);
@@ -53,86 +40,22 @@ void TSelPieces::ConstruireControles() {
     Placer(lblEssence, GpbDebitComplexe, "lblEssence", 8, 58);
     Placer(CbxEssence, GpbDebitComplexe, "CbxEssence", 56, 55, 107, 21);
 
-    Placer(BtnPred, *this, "BtnPred", 8, 268, 80, 25);
-    Placer(EdtCompteur, *this, "EdtCompteur", 96, 270, 40, 21);
-    Placer(BtnSuivant, *this, "BtnSuivant", 144, 268, 80, 25);
-    Placer(BtnAnnul, *this, "BtnAnnul", 8, 314, 80, 25);
-    Placer(BtnNouveau, *this, "BtnNouveau", 96, 314, 80, 25);
-    Placer(BtnSupprimer, *this, "BtnSupprimer", 184, 314, 80, 25);
-    Placer(BtnTerminer, *this, "BtnTerminer", 278, 314, 80, 25);
+    PlacerNavigation(278);
 
     lblReference.setText(VersQt(textes.Text(83)));
     lblDesignation.setText(VersQt(textes.Text(76)));
-    lblSens.setText(VersQt(textes.Text(43)));
-    RemplirSens(CbxSens, textes);
-    GroupBox1.setTitle(VersQt(textes.Text(33)));
-    ChbNbPieces.setText(VersQt(textes.Text(33)));
-    lblNb.setText(VersQt(textes.Text(44)));
-    GpbDebitComplexe.setTitle(VersQt(textes.Text(24)));
-    lblEssence.setText(VersQt(textes.Text(46)));
-    // Typed in, so that a glass type the sheets carry without the list having
-    // it can be added.
-    CbxEssence.setEditable(true);
-    CbxEssence.setInsertPolicy(QComboBox::NoInsert);
-    for (QLabel* libelle : {&lblReference, &lblDesignation, &lblSens, &lblNb, &lblEssence})
+    for (QLabel* libelle : {&lblReference, &lblDesignation})
         libelle->adjustSize();
-    const QString bulle = VersQt(textes.Text(16));
-    for (QLineEdit* edit : {&EdtLongueur, &EdtLargeur, &EdtEpaisseur})
-        edit->setToolTip(bulle);
-    EdtCompteur.setReadOnly(true);
-    EdtCompteur.setFocusPolicy(Qt::NoFocus);
-    const std::pair<QPushButton*, int32_t> boutons[] = {{&BtnPred, 39},      {&BtnSuivant, 40},
-                                                        {&BtnAnnul, 37},     {&BtnNouveau, 77},
-                                                        {&BtnSupprimer, 60}, {&BtnTerminer, 38}};
-    for (const auto& [bouton, id] : boutons) {
-        bouton->setText(VersQt(textes.Text(id)));
-        bouton->setAutoDefault(false);
-    }
+    PreparerControles();
     OrdreTabulation({&EdtReference, &EdtDesignation, &EdtLongueur, &EdtLargeur, &CbxSens,
                      &ChbNbPieces, &EdtNb, &EdtEpaisseur, &CbxEpaisseur, &CbxEssence, &BtnPred,
                      &BtnSuivant, &BtnAnnul, &BtnNouveau, &BtnSupprimer, &BtnTerminer});
 
     ConnecterSortie(EdtReference, [this] { EdtReferenceExit(); });
     ConnecterSortie(EdtDesignation, [this] { EdtDesignationExit(); });
-    ConnecterSortie(EdtLongueur, [this] { EdtLongueurExit(); });
-    ConnecterSortie(EdtLargeur, [this] { EdtLargeurExit(); });
-    ConnecterSortie(EdtNb, [this] { EdtNbExit(); });
-    ConnecterSortie(EdtEpaisseur, [this] { EdtEpaisseurExit(); });
-    ConnecterSortie(CbxEssence, [this] { CbxEssenceExit(); });
-    for (QLineEdit* edit : {&EdtLongueur, &EdtLargeur, &EdtEpaisseur})
-        ConnecterClicDroit(*edit, [this] { EdtDimensionsClicDroit(); });
-    connect(&CbxSens, &QComboBox::activated, this, &TSelPieces::CbxSensClick);
+    ConnecterCommuns(*this);
     connect(&CbxEpaisseur, &QComboBox::activated, this, &TSelPieces::CbxEpaisseurChange);
     connect(&ChbNbPieces, &QCheckBox::clicked, this, &TSelPieces::ChbNbPiecesClick);
-    connect(&BtnSuivant, &QPushButton::clicked, this, &TSelPieces::BtnSuivantClick);
-    connect(&BtnPred, &QPushButton::clicked, this, &TSelPieces::BtnPredClick);
-    connect(&BtnNouveau, &QPushButton::clicked, this, &TSelPieces::BtnNouveauClick);
-    connect(&BtnSupprimer, &QPushButton::clicked, this, &TSelPieces::BtnSupprimerClick);
-    connect(&BtnTerminer, &QPushButton::clicked, this, &TSelPieces::BtnTerminerClick);
-    connect(&BtnAnnul, &QPushButton::clicked, this, &TSelPieces::BtnAnnulClick);
-}
-
-void TSelPieces::showEvent(QShowEvent* evenement) {
-    LibellesUnite(UniteJob);
-    QDialog::showEvent(evenement);
-}
-
-void TSelPieces::LibellesUnite(const UNITE_MESURE& unite) {
-    UniteJob = unite;
-    lblLongueur.setText(LibelleEnUnite(textes, 41, UniteJob));
-    lblLargeur.setText(LibelleEnUnite(textes, 42, UniteJob));
-    lblEpaisseur.setText(LibelleEnUnite(textes, 45, UniteJob));
-    for (QLabel* libelle : {&lblLongueur, &lblLargeur, &lblEpaisseur})
-        libelle->adjustSize();
-}
-
-void TSelPieces::reject() {}
-
-void TSelPieces::Preparer() {
-    Termine = false;
-    EssenceAjoutee = false;
-    DimensionsModifiees = false;
-    Initialiser();
 }
 
 void TSelPieces::Initialiser() {
@@ -145,10 +68,7 @@ void TSelPieces::Initialiser() {
             CbxEpaisseur.itemData(CbxEpaisseur.count() - 1).toInt() != panneau.Epaisseur)
             CbxEpaisseur.addItem(TexteEnUnite(panneau.Epaisseur, UniteJob, plateforme.Separateur),
                                  panneau.Epaisseur);
-    CbxEssence.clear();
-    if (Essences)
-        for (const std::string& nom : *Essences)
-            CbxEssence.addItem(VersQt(nom));
+    RemplirEssences();
     Activer(CbxSens, Options.SensFil != 0);
     lblSens.setEnabled(Options.SensFil != 0);
     if (!Options.SensFil)
@@ -182,12 +102,6 @@ void TSelPieces::AfficherEpaisseur(int32_t epaisseur) {
     if (item >= 0)
         CbxEpaisseur.setCurrentIndex(item);
     epaisseurCourante = static_cast<float>(epaisseur);
-}
-
-void TSelPieces::MettreAJourBoutons() {
-    EdtCompteur.setText(QString::number(indexCourant + 1));
-    BtnPred.setEnabled(indexCourant > 0);
-    BtnSuivant.setEnabled(indexCourant < Dernier());
 }
 
 void TSelPieces::AfficherPiece() {
@@ -269,11 +183,6 @@ void TSelPieces::RetirerPiece(std::size_t index) {
         (*PiecesSaisies)[i].IndexDesignation = static_cast<int32_t>(i);
 }
 
-void TSelPieces::ChampAccepte() {
-    intacte = false;
-    BtnNouveau.setEnabled(true);
-}
-
 // Too large for the entered sheets, given the piece's direction and whether
 // some sheet has that direction.
 bool TSelPieces::TropGrande(int32_t valeur, bool longueur) const {
@@ -305,7 +214,7 @@ void TSelPieces::ControlerCote(QLineEdit& edit, float& courante, bool& modifiee,
         TropGrande(Millimetres(*valeur), longueur)) {
         const std::string texte = AvecRappelSeparateur(textes, longueur ? 113 : 114) + "\n" +
                                   textes.Text(longueur ? 119 : 120) + panneauxMinuscule + ".";
-        plateforme.Messages.Afficher(ValeurNonValide(textes, texte));
+        RefuserValeur(plateforme, textes, texte);
         edit.setText({});
         modifiee = false;
         courante =
@@ -334,10 +243,8 @@ void TSelPieces::EdtLargeurExit() {
 }
 
 void TSelPieces::EdtNbExit() {
-    const auto nombre = LireEntier(DepuisQt(EdtNb.text()));
-    if (!nombre || *nombre == 0) {
-        plateforme.Messages.Afficher(ValeurNonValide(textes, textes.Text(107)));
-        EdtNb.setText("1");
+    const auto nombre = NombreSaisi();
+    if (!nombre) {
         modifie.Nb = false;
         intacte = false;
         return;
@@ -359,9 +266,9 @@ bool TSelPieces::ControlerEpaisseur(double valeur, bool suffisante) {
         intacte = false;
         return true;
     }
-    plateforme.Messages.Afficher(ValeurNonValide(textes, AvecRappelSeparateur(textes, 108) + "\n" +
-                                                             textes.Text(123) + panneauxMinuscule +
-                                                             "."));
+    RefuserValeur(plateforme, textes,
+                  AvecRappelSeparateur(textes, 108) + "\n" + textes.Text(123) + panneauxMinuscule +
+                      ".");
     modifie.Epaisseur = false;
     return false;
 }
@@ -437,22 +344,12 @@ void TSelPieces::EdtDimensionsClicDroit() {
     EdtEpaisseurExit();
     if (!DimPieces)
         return;
-    const auto donnee = [](const QLineEdit& edit, float courante) {
-        return edit.text().isEmpty() ? 0 : Millimetres(courante);
-    };
     // Thicknesses mean something in a complex job only: there the offer is
     // limited to the thicknesses of the entered sheets.
-    const auto choix = gestDimensions.Selectionner(
-        *this, *DimPieces, TypeDebit, Complexe() ? PanneauxSaisis : nullptr,
-        {donnee(EdtLongueur, longueurCourante), donnee(EdtLargeur, largeurCourante),
-         Complexe() ? Millimetres(epaisseurCourante) : 0, TypeDebit});
-    DimensionsModifiees = DimensionsModifiees || gestDimensions.Modifie;
+    const auto choix = ProposerDimensions(*DimPieces, Complexe() ? PanneauxSaisis : nullptr,
+                                          Complexe() ? Millimetres(epaisseurCourante) : 0);
     if (!choix)
         return;
-    longueurCourante = static_cast<float>(choix->Longueur);
-    largeurCourante = static_cast<float>(choix->Largeur);
-    EdtLongueur.setText(TexteEnUnite(choix->Longueur, UniteJob, plateforme.Separateur));
-    EdtLargeur.setText(TexteEnUnite(choix->Largeur, UniteJob, plateforme.Separateur));
     modifie.Longueur = modifie.Largeur = true;
     if (Complexe()) {
         AfficherEpaisseur(choix->Epaisseur);
@@ -501,9 +398,9 @@ void TSelPieces::EnregistrerPiece() {
 }
 
 void TSelPieces::PieceNonValide() {
-    plateforme.Messages.Afficher(ValeurNonValide(textes, textes.Text(124) + pieceMinuscule +
-                                                             textes.Text(109) + panneauxMinuscule +
-                                                             textes.Text(110)));
+    RefuserValeur(plateforme, textes,
+                  textes.Text(124) + pieceMinuscule + textes.Text(109) + panneauxMinuscule +
+                      textes.Text(110));
 }
 
 // Checks the shown piece, stores it and checks that it fits an entered sheet.
@@ -530,11 +427,7 @@ void TSelPieces::BtnNouveauClick() {
         n = std::max(n, p.Numero);
     AjouterPieceNeuve(n + 1);
     intacte = true;
-    BtnNouveau.setEnabled(false);
-    BtnSuivant.setEnabled(false);
-    BtnPred.setEnabled(true);
-    BtnSupprimer.setEnabled(true);
-    EdtCompteur.setText(QString::number(indexCourant + 1));
+    MontrerNouvelleEntree();
 }
 
 void TSelPieces::BtnSuivantClick() {

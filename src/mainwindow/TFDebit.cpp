@@ -134,7 +134,7 @@ void TFDebit::FormCreate(const QStringList& arguments) {
     if (const QScreen* ecran = QGuiApplication::primaryScreen())
         move(ecran->availableGeometry().center() - rect().center());
     if (!arguments.isEmpty())
-        fichierInitial = arguments.front().toStdString();
+        fichierInitial = DepuisQt(arguments.front());
 }
 
 void TFDebit::CreerMenus() {

@@ -33,6 +33,7 @@ enum class IconeMessage;
 class TFAffichage;
 class TFApropos;
 class TFCaractPanneaux;
+class DialogueSaisie;
 class TFImportation;
 class TFOptions;
 class TGestDimensions;
@@ -139,6 +140,7 @@ private:
     // Building and changing a job.
     void ViderDebit();
     void AnnulerCreation();
+    bool Saisir(DialogueSaisie& d, bool modification);
     bool SaisirPanneaux(std::vector<Panneau_p>& panneaux, bool modification);
     bool SaisirPieces(std::vector<TPiece>& pieces, std::vector<std::string>& designations,
                       std::vector<std::string>& references, bool modification);

@@ -37,46 +37,44 @@ constexpr std::string_view ErreurExportation = "Le fichier n'a pas pu être écr
 
 // ---------------------------------------------------------------- shared steps
 
-bool TFDebit::SaisirPanneaux(std::vector<Panneau_p>& panneaux, bool modification) {
-    TSelPanneaux& d = *selPanneaux;
+// Shows an entry dialog with the inputs both take from the job and the
+// settings. The shared lists were changed in place, whatever way it closed.
+bool TFDebit::Saisir(DialogueSaisie& d, bool modification) {
     d.TypeDebit = debit.TypeDebit;
-    d.MargesJob = debit.MargesJob;
     d.Essences = &reglages.Essences;
-    d.PiecesSaisies = &debit.PiecesSaisies;
-    d.PanneauxSaisis = &panneaux;
-    d.DimPanneaux = &reglages.DimPanneaux;
     d.UniteJob = reglages.UniteJob;
     d.Options = reglages.Options;
     d.ModeModification = modification;
     d.Preparer();
     PlacerDialogue(d, *this, Placement::HautFenetre);
     plateforme.Modal.Executer(d);
-    // The shared lists were changed in place, whatever way the dialog closed.
     reglages.Marques.Essences |= d.EssenceAjoutee;
-    reglages.Marques.DimPanneaux |= d.DimensionsModifiees;
     return d.Termine;
+}
+
+bool TFDebit::SaisirPanneaux(std::vector<Panneau_p>& panneaux, bool modification) {
+    TSelPanneaux& d = *selPanneaux;
+    d.MargesJob = debit.MargesJob;
+    d.PiecesSaisies = &debit.PiecesSaisies;
+    d.PanneauxSaisis = &panneaux;
+    d.DimPanneaux = &reglages.DimPanneaux;
+    const bool termine = Saisir(d, modification);
+    reglages.Marques.DimPanneaux |= d.DimensionsModifiees;
+    return termine;
 }
 
 bool TFDebit::SaisirPieces(std::vector<TPiece>& pieces, std::vector<std::string>& designations,
                            std::vector<std::string>& references, bool modification) {
     TSelPieces& d = *selPieces;
-    d.TypeDebit = debit.TypeDebit;
     d.MargesJob = debit.MargesJob;
-    d.Essences = &reglages.Essences;
     d.PiecesSaisies = &pieces;
     d.Designations = &designations;
     d.References = &references;
     d.PanneauxSaisis = &debit.PanneauxSaisis;
     d.DimPieces = &reglages.DimPieces;
-    d.UniteJob = reglages.UniteJob;
-    d.Options = reglages.Options;
-    d.ModeModification = modification;
-    d.Preparer();
-    PlacerDialogue(d, *this, Placement::HautFenetre);
-    plateforme.Modal.Executer(d);
-    reglages.Marques.Essences |= d.EssenceAjoutee;
+    const bool termine = Saisir(d, modification);
     reglages.Marques.DimPieces |= d.DimensionsModifiees;
-    return d.Termine;
+    return termine;
 }
 
 // The margin dialogs cannot be cancelled: the job always takes their margins,

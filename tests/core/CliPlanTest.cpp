@@ -1,4 +1,5 @@
 #include "ExecutionCli.h"
+#include "FabriqueDebit.h"
 #include "documents/FichierDebit.h"
 #include "documents/Fichiers.h"
 
@@ -24,17 +25,8 @@ std::string SansBlancs(std::string s) {
 
 Debit PetitJob(const std::string& designation) {
     Debit d;
-    Panneau_p plaque;
-    plaque.Longueur = 3000;
-    plaque.Largeur = 2000;
-    Reinitialiser(plaque);
-    d.PanneauxSaisis = {plaque};
-    TPiece piece;
-    piece.Longueur = 1000;
-    piece.Largeur = 500;
-    piece.Epaisseur = 10;
-    ReinitialiserPiece(piece);
-    d.PiecesSaisies = {piece};
+    d.PanneauxSaisis = {test::Plaque(3000, 2000)};
+    d.PiecesSaisies = {test::Piece(1000, 500)};
     d.Designations = {designation};
     d.References = {"a"};
     return d;

@@ -1,3 +1,5 @@
+#include "FabriqueDebit.h"
+
 #include "documents/FichierDebit.h"
 #include "documents/Fichiers.h"
 
@@ -20,13 +22,7 @@ Debit JobCuisine() {
     d.TraitScie = 0;
     d.MargesJob = {2, 2, 0, 0, 0};
     for (const auto& [longueur, largeur] : {std::pair{3210, 2250}, {2550, 1605}, {1605, 1200}}) {
-        Panneau_p p;
-        p.Longueur = longueur;
-        p.Largeur = largeur;
-        p.Epaisseur = 4;
-        p.Sens = Indifferent;
-        Reinitialiser(p);
-        d.PanneauxSaisis.push_back(p);
+        d.PanneauxSaisis.push_back(test::Plaque(longueur, largeur, Indifferent, 1, 4));
     }
     const LignePiece lignes[] = {
         {"CE", "Crédence évier", 1800, 600, 1},
@@ -39,15 +35,8 @@ Debit JobCuisine() {
         {"TA", "Dessus de table d'appoint", 1000, 800, 2},
     };
     for (const auto& l : lignes) {
-        TPiece p;
-        p.Longueur = l.longueur;
-        p.Largeur = l.largeur;
-        p.Epaisseur = 4;
-        p.Sens = Indifferent;
-        p.Nb = l.nb;
-        p.Numero = p.IndexDesignation = static_cast<int32_t>(d.PiecesSaisies.size());
-        ReinitialiserPiece(p);
-        d.PiecesSaisies.push_back(p);
+        const auto numero = static_cast<int32_t>(d.PiecesSaisies.size());
+        d.PiecesSaisies.push_back(test::Piece(l.longueur, l.largeur, Indifferent, l.nb, numero, 4));
         d.Designations.push_back(l.designation);
         d.References.push_back(l.reference);
     }

@@ -4,34 +4,6 @@
 
 namespace tavelune::test {
 
-TPiece Piece(int32_t longueur, int32_t largeur, int32_t sens, int32_t nb, int32_t numero,
-             int32_t epaisseur, int32_t essence) {
-    TPiece p;
-    p.Longueur = longueur;
-    p.Largeur = largeur;
-    p.Sens = sens;
-    p.Nb = nb;
-    p.Numero = numero;
-    p.IndexDesignation = numero;
-    p.Epaisseur = epaisseur;
-    p.Essence = essence;
-    ReinitialiserPiece(p);
-    return p;
-}
-
-Panneau_p Plaque(int32_t longueur, int32_t largeur, int32_t sens, int32_t nb, int32_t epaisseur,
-                 int32_t essence) {
-    Panneau_p p;
-    p.Longueur = longueur;
-    p.Largeur = largeur;
-    p.Sens = sens;
-    p.Nb = nb;
-    p.Epaisseur = epaisseur;
-    p.Essence = essence;
-    Reinitialiser(p);
-    return p;
-}
-
 namespace {
 
 class Hasard {

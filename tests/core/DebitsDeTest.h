@@ -1,18 +1,12 @@
-// Sheets, pieces and seeded random jobs for the engine tests.
+// Seeded random jobs for the engine tests (and the sheets and pieces they are made of).
 #pragma once
 
+#include "FabriqueDebit.h"
 #include "model/Modele.h"
 
 #include <cstdint>
 
 namespace tavelune::test {
-
-TPiece Piece(int32_t longueur, int32_t largeur, int32_t sens = Horizontal, int32_t nb = 1,
-             int32_t numero = 0, int32_t epaisseur = 10, int32_t essence = 0);
-
-// A sheet model, ready to be a physical sheet (Rect, Surface and one free rectangle).
-Panneau_p Plaque(int32_t longueur, int32_t largeur, int32_t sens = Horizontal, int32_t nb = 1,
-                 int32_t epaisseur = 10, int32_t essence = 0);
 
 struct Tirage {
     int nbPieces = 200;

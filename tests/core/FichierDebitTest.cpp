@@ -1,3 +1,5 @@
+#include "FabriqueDebit.h"
+
 #include "documents/FichierDebit.h"
 #include "documents/Fichiers.h"
 #include "engine/Optimisation.h"
@@ -57,31 +59,14 @@ std::string Fixture() {
            Champ("a", 4) + Champ("b", 4) + Champ("c", 4) + Champ("", 4) + Champ("DEF", 4);
 }
 
+// In the order of the records' fields, so that a job reads as its records.
 Panneau_p Modele(int32_t lo, int32_t la, int32_t ep, int32_t es, int32_t sens, int32_t nb) {
-    Panneau_p p;
-    p.Longueur = lo;
-    p.Largeur = la;
-    p.Epaisseur = ep;
-    p.Essence = es;
-    p.Sens = sens;
-    p.Nb = nb;
-    Reinitialiser(p);
-    return p;
+    return test::Plaque(lo, la, sens, nb, ep, es);
 }
 
 TPiece Piece(int32_t lo, int32_t la, int32_t ep, int32_t es, int32_t sens, int32_t nb,
              int32_t numero) {
-    TPiece p;
-    p.Longueur = lo;
-    p.Largeur = la;
-    p.Epaisseur = ep;
-    p.Essence = es;
-    p.Sens = sens;
-    p.Nb = nb;
-    p.IndexDesignation = numero;
-    p.Numero = numero;
-    ReinitialiserPiece(p);
-    return p;
+    return test::Piece(lo, la, sens, nb, numero, ep, es);
 }
 
 Debit JobDeLaFixture() {

@@ -1,6 +1,8 @@
 #include "documents/Importation.h"
 #include "documents/Exportation.h"
 
+#include "FabriqueDebit.h"
+
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
@@ -189,16 +191,8 @@ TEST(Importation, RelitLExportTexteEtLExemple) {
     Debit job;
     job.TypeDebit = DebitComplexe;
     for (int32_t i = 0; i < 3; ++i) {
-        TPiece p;
-        p.Numero = i;
-        p.IndexDesignation = i;
-        p.Longueur = 1000 + 100 * i;
-        p.Largeur = 500;
-        p.Epaisseur = 4 + i;
-        p.Essence = i % 2;
-        p.Nb = i + 1;
-        ReinitialiserPiece(p);
-        job.PiecesSaisies.push_back(p);
+        job.PiecesSaisies.push_back(
+            test::Piece(1000 + 100 * i, 500, Horizontal, i + 1, i, 4 + i, i % 2));
         job.Designations.push_back("Vitrage n°" + std::to_string(i + 1));
     }
     const EntetesExport entetes = {"Référence", "Désignation", "Nombre",  "Longueur",

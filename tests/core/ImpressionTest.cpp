@@ -1,5 +1,6 @@
 #include "view/Impression.h"
 #include "CanevasEnregistreur.h"
+#include "FabriqueDebit.h"
 
 #include <gtest/gtest.h>
 
@@ -23,21 +24,13 @@ Debit DebitDePieces(int32_t n) {
     return d;
 }
 
-Panneau_p Feuille() {
-    Panneau_p p = NouveauPanneau(3000, 2000);
-    p.Longueur = 3000;
-    p.Largeur = 2000;
-    p.Surface = 3000 * 2000;
-    return p;
-}
-
 const std::vector<std::string> aucuneEssence;
 
 } // namespace
 
 TEST(Impression, PanneauxUnParPagePaysage) {
     Debit d;
-    d.Panneaux = {Feuille()};
+    d.Panneaux = {test::Plaque(3000, 2000)};
     ReglagesDessin r;
     ImprimanteEnregistreuse imp;
     ASSERT_TRUE(ImprimerPanneaux(imp, d, aucuneEssence, r));
@@ -55,7 +48,7 @@ TEST(Impression, PanneauxUnParPagePaysage) {
     ASSERT_EQ(rects.size(), 2u);
     EXPECT_EQ(rects[0].substr(rects[0].size() - 6), ",-2000");
 
-    d.Panneaux.resize(3, Feuille());
+    d.Panneaux.resize(3, test::Plaque(3000, 2000));
     ImprimanteEnregistreuse trois;
     ASSERT_TRUE(ImprimerPanneaux(trois, d, aucuneEssence, r));
     EXPECT_EQ(trois.Pages(), 3);

@@ -1,5 +1,6 @@
 #include "view/Plan.h"
 #include "CanevasEnregistreur.h"
+#include "FabriqueDebit.h"
 
 #include <gtest/gtest.h>
 
@@ -10,14 +11,6 @@ namespace {
 
 MONRect R(int32_t l, int32_t t, int32_t r, int32_t b) {
     return {l, t, r, b};
-}
-
-Panneau_p Feuille(int32_t longueur, int32_t largeur) {
-    Panneau_p p = NouveauPanneau(longueur, largeur);
-    p.Longueur = longueur;
-    p.Largeur = largeur;
-    p.Surface = longueur * largeur;
-    return p;
 }
 
 TPiece Placee(MONRect horsTout, MONRect coupe, int32_t numero = 0) {
@@ -50,7 +43,7 @@ TEST(Plan, TexteEchelleArrondiVersLeBas) {
 
 TEST(Plan, CalculerEchelleFaitTenirLePlusGrandElement) {
     // Width-bound: 3000 mm into 2000 - 2 x 100 units; the first guess is nudged up by 0.01.
-    std::vector<Panneau_p> panneaux{Feuille(3000, 1000), Feuille(1000, 500)};
+    std::vector<Panneau_p> panneaux{test::Plaque(3000, 1000), test::Plaque(1000, 500)};
     const auto s = CalculerEchelle(1000, 2000, 100, panneaux);
     ASSERT_TRUE(s);
     EXPECT_NEAR(*s, 3000.0 / 1800 + 0.01, 1e-5);
@@ -67,7 +60,7 @@ TEST(Plan, CalculerEchelleFaitTenirLePlusGrandElement) {
 }
 
 TEST(Plan, CalculerEchelleSignaleUneSurfaceTropPetite) {
-    std::vector<Panneau_p> panneaux{Feuille(3000, 1000)};
+    std::vector<Panneau_p> panneaux{test::Plaque(3000, 1000)};
     EXPECT_FALSE(CalculerEchelle(200, 2000, 100, panneaux)); // height equals the allowance
     EXPECT_FALSE(CalculerEchelle(1000, 150, 100, panneaux));
     EXPECT_FALSE(CalculerEchelle(1000, 2000, 100, std::vector<Panneau_p>{}));
@@ -75,7 +68,7 @@ TEST(Plan, CalculerEchelleSignaleUneSurfaceTropPetite) {
 
 TEST(Plan, PanneauSansPieceNeDessineQueSonCadre) {
     Banc b;
-    Panneau_p p = Feuille(3000, 2000);
+    Panneau_p p = test::Plaque(3000, 2000);
     p.Chutes.clear();
     DessinerPanneau(b.PlanA(10.0f, {20, -1000}), p);
     const std::vector<std::string> attendu = {
@@ -97,7 +90,7 @@ TEST(Plan, PanneauSansPieceNeDessineQueSonCadre) {
 TEST(Plan, LignesDEnteteDUnDebitComplexeEtDUnePieceSaisie) {
     Banc b;
     b.essences = {"FLOAT CLAIR"};
-    Panneau_p p = Feuille(3000, 2000);
+    Panneau_p p = test::Plaque(3000, 2000);
     p.Epaisseur = 6;
     p.Sens = Vertical;
     p.Chutes.clear();
@@ -205,7 +198,7 @@ TEST(Plan, PetitesPiecesSeRabattentSurUneLigneOuLaReference) {
 TEST(Plan, LaPetitePoliceResteChoisiePourLesPiecesSuivantes) {
     Banc b;
     b.reglages.ModeAffichage = CotesHorsTout;
-    Panneau_p p = Feuille(3000, 2000);
+    Panneau_p p = test::Plaque(3000, 2000);
     p.Chutes.clear();
     p.Pieces = {Placee(R(0, 1000, 1000, 0), R(0, 1000, 1000, 0), 0),
                 Placee(R(1000, 50, 1100, 0), R(1000, 50, 1100, 0), 1),
@@ -240,7 +233,7 @@ TEST(Plan, ChutesEtSeuilsDesCotes) {
     };
     for (const Cas& k : cas) {
         Banc b;
-        Panneau_p p = Feuille(3000, 2000);
+        Panneau_p p = test::Plaque(3000, 2000);
         p.Chutes = {k.chute};
         DessinerPanneau(b.PlanA(1.0f, {0, 0}), p);
         const auto& a = b.c.Appels;
@@ -261,7 +254,7 @@ TEST(Plan, ChutesEtSeuilsDesCotes) {
 
 TEST(Plan, UnePieceSansReferenceLisibleEstSautee) {
     Banc b;
-    Panneau_p p = Feuille(3000, 2000);
+    Panneau_p p = test::Plaque(3000, 2000);
     p.Chutes.clear();
     p.Pieces = {Placee(R(0, 1000, 1000, 0), R(0, 1000, 1000, 0), 7),
                 Placee(R(0, 2000, 1000, 1000), R(0, 2000, 1000, 1000), 1),

@@ -1,5 +1,6 @@
 #include "view/Recapitulatif.h"
 #include "CanevasEnregistreur.h"
+#include "FabriqueDebit.h"
 
 #include <gtest/gtest.h>
 
@@ -7,18 +8,9 @@ using namespace tavelune;
 
 namespace {
 
-Panneau_p Feuille(int32_t longueur, int32_t largeur, int32_t sens = Horizontal) {
-    Panneau_p p = NouveauPanneau(longueur, largeur);
-    p.Longueur = longueur;
-    p.Largeur = largeur;
-    p.Surface = longueur * largeur;
-    p.Sens = sens;
-    return p;
-}
-
 // A sheet with one piece of `longueur` x `largeur` in its corner and the rest free.
 Panneau_p FeuilleAvecPiece(int32_t longueur, int32_t largeur, int32_t piece) {
-    Panneau_p p = Feuille(longueur, largeur);
+    Panneau_p p = test::Plaque(longueur, largeur);
     TPiece t;
     t.Surface = piece * piece;
     p.Pieces = {t};
@@ -35,7 +27,7 @@ TEST(Recapitulatif, CleGroupe) {
     ReglagesDessin metres;
     ReglagesDessin millimetres;
     millimetres.UniteRecap = 0;
-    Panneau_p p = Feuille(3210, 2250);
+    Panneau_p p = test::Plaque(3210, 2250);
     EXPECT_EQ(CleGroupe(p, aucuneEssence, DebitSimple, metres), "3,21x2,25m - horizontal");
     EXPECT_EQ(CleGroupe(p, aucuneEssence, DebitSimple, millimetres), "3210x2250mm - horizontal");
     p.Epaisseur = 6;
@@ -72,7 +64,7 @@ TEST(Recapitulatif, UneLigneParSorteDePanneauDansLOrdreDApparition) {
 }
 
 TEST(Recapitulatif, LArrondiDeLUniteRegroupe) {
-    const std::vector<Panneau_p> panneaux{Feuille(3221, 2250), Feuille(3224, 2250)};
+    const std::vector<Panneau_p> panneaux{test::Plaque(3221, 2250), test::Plaque(3224, 2250)};
     ReglagesDessin r;
     std::vector<METRAGE> m;
     CalculerRecapitulatif(m, panneaux, aucuneEssence, DebitSimple, r);
@@ -89,7 +81,7 @@ TEST(Recapitulatif, ChutesPanneauVideEtUniteDuDebit) {
     ReglagesDessin r;
     r.UniteRecap = 0;
     r.UniteJob = {10.0f, "cm"};
-    Panneau_p vide = Feuille(3210, 2250);
+    Panneau_p vide = test::Plaque(3210, 2250);
     vide.LineaireDecoupe = 5000;
     // Degenerate free rectangles (zero width, upside down) add nothing.
     vide.Chutes.push_back({100, 500, 100, 0});
@@ -105,7 +97,7 @@ TEST(Recapitulatif, ChutesPanneauVideEtUniteDuDebit) {
     EXPECT_FLOAT_EQ(m[0].TauxChutes, 100);
 
     // No sheet surface: a rate of 0 rather than a number that is not one.
-    Panneau_p plat = Feuille(3000, 0);
+    Panneau_p plat = test::Plaque(3000, 0);
     plat.Chutes.clear();
     CalculerRecapitulatif(m, {plat}, aucuneEssence, DebitSimple, r);
     ASSERT_EQ(m.size(), 1u);

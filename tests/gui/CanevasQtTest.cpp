@@ -2,6 +2,8 @@
 #include "platform/ImprimanteQt.h"
 #include "view/Impression.h"
 
+#include "../core/FabriqueDebit.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
@@ -18,10 +20,7 @@ using namespace tavelune;
 namespace {
 
 Panneau_p FeuilleAvecPieces(int32_t longueur, int32_t largeur) {
-    Panneau_p p = NouveauPanneau(longueur, largeur);
-    p.Longueur = longueur;
-    p.Largeur = largeur;
-    p.Surface = longueur * largeur;
+    Panneau_p p = test::Plaque(longueur, largeur);
     TPiece t;
     t.Numero = 0;
     t.RectHorsTout = {0, 820, 1270, 0};

@@ -1,6 +1,7 @@
 // Export and import from the main window: the file dialogs, the refused
 // extension, the written bytes, and an imported list completed by the
 // modification, with every way to give the import up.
+#include "../core/FabriqueDebit.h"
 #include "FixtureFenetre.h"
 
 #include "dialogs/TFImportation.h"
@@ -20,30 +21,15 @@ using R = ReponseMessage;
 
 Debit Job() {
     Debit d;
-    Panneau_p plaque = NouveauPanneau(3000, 2000);
-    plaque.Longueur = 3000;
-    plaque.Largeur = 2000;
-    Reinitialiser(plaque);
-    d.PanneauxSaisis = {plaque};
-    for (int32_t i = 0; i < 3; ++i) {
-        TPiece p;
-        p.Longueur = 1000 + 5 * i;
-        p.Largeur = 500;
-        p.Epaisseur = 10;
-        p.Numero = p.IndexDesignation = i;
-        ReinitialiserPiece(p);
-        d.PiecesSaisies.push_back(p);
-        d.Designations.push_back("Porte " + std::to_string(i + 1));
-        d.References.push_back(LettresPiece(i));
-    }
+    d.PanneauxSaisis = {test::Plaque(3000, 2000)};
+    for (int32_t i = 0; i < 3; ++i)
+        test::AjouterPiece(d, 1000 + 5 * i, 500, "Porte ");
     return d;
 }
 
 class EchangesTest : public TestFenetre {
 protected:
-    TFDebit& DemarrerAvecJob() {
-        return Demarrer({QString::fromStdString(EcrireJob("job.deb", Job()))});
-    }
+    TFDebit& DemarrerAvecJob() { return DemarrerSur("job.deb", Job()); }
 };
 
 TEST_F(EchangesTest, ExportationSelonLExtension) {

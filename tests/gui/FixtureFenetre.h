@@ -55,6 +55,11 @@ protected:
         return *fenetre;
     }
 
+    // The window started on the job, written first in the folder under this name.
+    TFDebit& DemarrerSur(const std::string& nom, const Debit& d) {
+        return Demarrer({QString::fromStdString(EcrireJob(nom, d))});
+    }
+
     QAction& Action(const char* nom) {
         auto* a = fenetre->findChild<QAction*>(QString::fromLatin1(nom));
         EXPECT_NE(a, nullptr) << nom;

@@ -1,16 +1,36 @@
 // Base of GUI tests that drive windows through the scripted platform: an
 // unforeseen box or dialog fails the test, and so does a scripted answer that
-// nothing used.
+// nothing used. Also the settings of a first start and the box that refuses a
+// typed value.
 #pragma once
 
+#include "documents/FichiersReglages.h"
 #include "platform/PlateformeScriptee.h"
+#include "strings/TableTextes.h"
 
 #include <gtest/gtest.h>
 
 #include <QDialog>
 #include <functional>
+#include <string>
 
 namespace tavelune {
+
+// The settings of a first start: millimetres and the default options.
+inline Reglages ReglagesDeDepart() {
+    Reglages r;
+    r.Options = OptionsParDefaut(Textes());
+    return r;
+}
+
+// What follows a refused number: the reminder of the decimal separator.
+inline const std::string Rappel =
+    "\nVous avez peut-être saisie un nombre ne comportant pas le séparateur décimal \",\".";
+
+// The "Valeur non valide" box with this text.
+inline Message Refus(const std::string& texte) {
+    return {"Valeur non valide", texte, IconeMessage::Exclamation, BoutonsMessage::Ok};
+}
 
 inline void PrintTo(const Message& message, std::ostream* flux) {
     *flux << Decrire(message);

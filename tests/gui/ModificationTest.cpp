@@ -1,5 +1,6 @@
 // The modification of a shown job: the dialogs work on copies, a confirmed
 // change computes the plan again, and the job keeps its file state.
+#include "../core/FabriqueDebit.h"
 #include "FixtureFenetre.h"
 
 #include "dialogs/TSelMod.h"
@@ -19,29 +20,16 @@ using R = ReponseMessage;
 // One sheet model 3000 x 2000 (count 1) and four pieces of 1400 x 900.
 Debit Job() {
     Debit d;
-    Panneau_p plaque = NouveauPanneau(3000, 2000);
-    plaque.Longueur = 3000;
-    plaque.Largeur = 2000;
-    Reinitialiser(plaque);
-    d.PanneauxSaisis = {plaque};
-    for (int32_t i = 0; i < 4; ++i) {
-        TPiece p;
-        p.Longueur = 1400;
-        p.Largeur = 900;
-        p.Epaisseur = 10;
-        p.Numero = p.IndexDesignation = i;
-        ReinitialiserPiece(p);
-        d.PiecesSaisies.push_back(p);
-        d.Designations.push_back("Vitrage" + std::to_string(i + 1));
-        d.References.push_back(LettresPiece(i));
-    }
+    d.PanneauxSaisis = {test::Plaque(3000, 2000)};
+    for (int32_t i = 0; i < 4; ++i)
+        test::AjouterPiece(d, 1400, 900, "Vitrage");
     return d;
 }
 
 class ModificationTest : public TestFenetre {
 protected:
     TFDebit& DemarrerAvecJob() {
-        TFDebit& f = Demarrer({QString::fromStdString(EcrireJob("job.deb", Job()))});
+        TFDebit& f = DemarrerSur("job.deb", Job());
         EXPECT_TRUE(f.Etat().DebitCharge);
         return f;
     }

@@ -1,5 +1,6 @@
 // The new-job wizard driven from the main window: the dialogs in their order,
 // the plan, the saved file, the margin step, and the ways to give up.
+#include "../core/FabriqueDebit.h"
 #include "FixtureFenetre.h"
 
 #include "dialogs/TSelDebit.h"
@@ -59,23 +60,9 @@ protected:
 // What the wizard above enters, built by hand.
 Debit DebitAttendu() {
     Debit d;
-    Panneau_p plaque = NouveauPanneau(2500, 1250);
-    plaque.Longueur = 2500;
-    plaque.Largeur = 1250;
-    Reinitialiser(plaque);
-    d.PanneauxSaisis = {plaque};
-    const std::pair<int32_t, int32_t> cotes[] = {{1000, 500}, {800, 600}};
-    for (int32_t i = 0; i < 2; ++i) {
-        TPiece p;
-        p.Longueur = cotes[i].first;
-        p.Largeur = cotes[i].second;
-        p.Epaisseur = 10;
-        p.Numero = p.IndexDesignation = i;
-        ReinitialiserPiece(p);
-        d.PiecesSaisies.push_back(p);
-        d.Designations.push_back("Vitrage" + std::to_string(i + 1));
-        d.References.push_back(i == 0 ? "a" : "b");
-    }
+    d.PanneauxSaisis = {test::Plaque(2500, 1250)};
+    test::AjouterPiece(d, 1000, 500, "Vitrage");
+    test::AjouterPiece(d, 800, 600, "Vitrage");
     return d;
 }
 
@@ -155,7 +142,7 @@ TEST_F(NouveauDebitTest, AvecLOptionLaMargeEstDemandeeEnQuatrieme) {
 
 TEST_F(NouveauDebitTest, AbandonDesPlaquesApresUnDebitAffiche) {
     Debit ancien = DebitAttendu();
-    TFDebit& f = Demarrer({QString::fromStdString(EcrireJob("ancien.deb", ancien))});
+    TFDebit& f = DemarrerSur("ancien.deb", ancien);
     ASSERT_TRUE(f.Etat().DebitCharge);
     TypeDebit(false);
     Scripter<TSelPanneaux>([](TSelPanneaux& d) { Cliquer(d.BtnAnnul); });
@@ -188,7 +175,7 @@ TEST_F(NouveauDebitTest, LaQuestionAvantLeNouveauDebit) {
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(static_cast<int>(c.reponse));
-        TFDebit& f = Demarrer({QString::fromStdString(EcrireJob("ancien.deb", DebitAttendu()))});
+        TFDebit& f = DemarrerSur("ancien.deb", DebitAttendu());
         f.Etat().Modifie = true;
         faux.Messages.Repondre(c.reponse);
         for (std::size_t i = 1; i < c.messages.size(); ++i)

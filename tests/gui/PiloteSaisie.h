@@ -1,5 +1,5 @@
-// Driving the entry dialogs as a user would: typing in a box and leaving it,
-// pressing buttons, right-clicking a box, choosing in a list.
+// Driving the dialogs as a user would: typing in a box and leaving it,
+// clicking a control, right-clicking a box, choosing in a list.
 #pragma once
 
 #include <algorithm>
@@ -29,8 +29,11 @@ inline void Saisir(QLineEdit& edit, const QString& texte) {
     QTest::keyClick(&edit, Qt::Key_Tab);
 }
 
+// Near the left edge, where a check box or radio button has its mark (the
+// middle of a wide one may lie beyond its text, which takes no click).
 inline void Cliquer(QAbstractButton& bouton) {
-    QTest::mouseClick(&bouton, Qt::LeftButton);
+    QTest::mouseClick(&bouton, Qt::LeftButton, {},
+                      QPoint(std::min(8, bouton.width() / 2), bouton.height() / 2));
 }
 
 inline void ClicDroit(QWidget& controle) {

@@ -1,6 +1,7 @@
 // The main window driven as the user drives it: start-up with and without
 // settings or a job, the file commands and their question, deletion, the views
 // and their navigation, resizing, printing to PDF.
+#include "../core/FabriqueDebit.h"
 #include "FixtureFenetre.h"
 
 #include "dialogs/TFAffichage.h"
@@ -37,20 +38,9 @@ const std::string Exemple = TAVELUNE_SOURCE_DIR "/examples/cuisine.deb";
 // A simple job: one sheet model 3000 x 2000 and `pieces` pieces of 400 x 300.
 Debit DebitSimple(int pieces, int32_t nbPanneaux = 1) {
     Debit d;
-    Panneau_p modele = NouveauPanneau(3000, 2000);
-    modele.Longueur = 3000;
-    modele.Largeur = 2000;
-    modele.Surface = 3000 * 2000;
-    modele.Nb = nbPanneaux;
-    d.PanneauxSaisis.push_back(modele);
+    d.PanneauxSaisis.push_back(test::Plaque(3000, 2000, Horizontal, nbPanneaux));
     for (int i = 0; i < pieces; ++i) {
-        TPiece p;
-        p.Longueur = 400;
-        p.Largeur = 300;
-        ReinitialiserPiece(p);
-        p.Numero = i;
-        p.IndexDesignation = i;
-        d.PiecesSaisies.push_back(p);
+        d.PiecesSaisies.push_back(test::Piece(400, 300, Horizontal, 1, i, 0));
         d.Designations.push_back("Vitrage " + std::to_string(i + 1));
         d.References.push_back("R" + std::to_string(i + 1));
     }

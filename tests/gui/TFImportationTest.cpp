@@ -1,7 +1,7 @@
 // The import options: headers ticked and the program's unit proposed at every
 // showing, the unit chosen in the list, OK or Annuler.
 #include "FixturePlateforme.h"
-#include "SaisieChamps.h"
+#include "PiloteSaisie.h"
 
 #include "dialogs/TFImportation.h"
 
@@ -11,6 +11,8 @@
 
 namespace tavelune {
 namespace {
+
+using namespace pilote;
 
 class TFImportationTest : public TestPlateforme {
 protected:

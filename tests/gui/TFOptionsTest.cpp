@@ -2,7 +2,7 @@
 // designations and the labels built from them, the change marks, and the
 // defaults that delete Options.dat at once.
 #include "FixturePlateforme.h"
-#include "SaisieChamps.h"
+#include "PiloteSaisie.h"
 
 #include "dialogs/TFOptions.h"
 
@@ -16,19 +16,13 @@
 namespace tavelune {
 namespace {
 
+using namespace pilote;
+
 using R = ReponseMessage;
 
-const std::string RappelVirgule =
-    "\nVous avez peut-être saisie un nombre ne comportant pas le séparateur décimal \",\".";
-const Message LongueurRefusee{"Valeur non valide",
-                              "Valeur non valide pour une longueur !" + RappelVirgule,
-                              IconeMessage::Exclamation, BoutonsMessage::Ok};
-const Message LargeurRefusee{"Valeur non valide",
-                             "Valeur non valide pour une largeur !" + RappelVirgule,
-                             IconeMessage::Exclamation, BoutonsMessage::Ok};
-const Message DesignationRefusee{"Valeur non valide",
-                                 "Longueur de texte non valide pour une désignation",
-                                 IconeMessage::Exclamation, BoutonsMessage::Ok};
+const Message LongueurRefusee = Refus("Valeur non valide pour une longueur !" + Rappel);
+const Message LargeurRefusee = Refus("Valeur non valide pour une largeur !" + Rappel);
+const Message DesignationRefusee = Refus("Longueur de texte non valide pour une désignation");
 
 class TFOptionsTest : public TestPlateforme {
 protected:

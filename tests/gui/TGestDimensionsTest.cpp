@@ -26,9 +26,6 @@ protected:
         Saisir(d.EdtEpaisseur, e);
         Cliquer(d.BtnAjouter);
     }
-    Message Refus(const char* texte) const {
-        return {"Valeur non valide", texte, IconeMessage::Exclamation, BoutonsMessage::Ok};
-    }
 
     Reglages reglages;
     TGestDimensions gest{plateforme, reglages};
@@ -82,8 +79,6 @@ TEST_F(TGestDimensionsTest, LesValeursRefuseesVidentLeurCaseEtNAjoutentRien) {
         {&TGestDimensions::EdtLargeur, "0", "Valeur non valide pour une largeur !"},
         {&TGestDimensions::EdtLargeur, "0,5", "Valeur non valide pour une largeur !"},
     };
-    const std::string rappel =
-        "\nVous avez peut-être saisie un nombre ne comportant pas le séparateur décimal \",\".";
     Scripter<TGestDimensions>([&](TGestDimensions& d) {
         for (const auto& c : cas) {
             const std::size_t avant = faux.Messages.Affichees().size();
@@ -92,7 +87,7 @@ TEST_F(TGestDimensionsTest, LesValeursRefuseesVidentLeurCaseEtNAjoutentRien) {
             Saisir(d.*c.edit, c.texte);
             if (c.message) {
                 ASSERT_EQ(faux.Messages.Affichees().size(), avant + 1) << c.texte;
-                EXPECT_EQ(faux.Messages.Affichees().back(), Refus((c.message + rappel).c_str()));
+                EXPECT_EQ(faux.Messages.Affichees().back(), Refus(c.message + Rappel));
                 EXPECT_TRUE((d.*c.edit).text().isEmpty()) << c.texte;
             } else {
                 EXPECT_EQ(faux.Messages.Affichees().size(), avant) << c.texte;

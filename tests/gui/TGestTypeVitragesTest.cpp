@@ -1,7 +1,7 @@
 // The glass-type manager: additions without duplicates, deletions, and the
 // byte-order sort of the list only after a change.
 #include "FixturePlateforme.h"
-#include "SaisieChamps.h"
+#include "PiloteSaisie.h"
 
 #include "dialogs/TGestTypeVitrages.h"
 
@@ -10,6 +10,8 @@
 
 namespace tavelune {
 namespace {
+
+using namespace pilote;
 
 using Noms = std::vector<std::string>;
 

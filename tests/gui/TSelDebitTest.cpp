@@ -1,7 +1,7 @@
 // The job type dialog: simple by default at every showing, separate margins
 // only for a complex job.
 #include "FixturePlateforme.h"
-#include "SaisieChamps.h"
+#include "PiloteSaisie.h"
 
 #include "dialogs/TSelDebit.h"
 
@@ -12,6 +12,8 @@
 
 namespace tavelune {
 namespace {
+
+using namespace pilote;
 
 class TSelDebitTest : public TestPlateforme {
 protected:

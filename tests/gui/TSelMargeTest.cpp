@@ -1,7 +1,8 @@
 // The single-margin dialog: the margin typed in the job's unit, refused at
 // 100 mm or when a piece would fit no sheet, and the question on an empty OK.
+#include "../core/FabriqueDebit.h"
 #include "FixturePlateforme.h"
-#include "SaisieChamps.h"
+#include "PiloteSaisie.h"
 
 #include "dialogs/TSelMarge.h"
 
@@ -12,32 +13,19 @@
 namespace tavelune {
 namespace {
 
+using namespace pilote;
+
 using R = ReponseMessage;
 
 Panneau_p Plaque(int32_t longueur, int32_t largeur, int32_t epaisseur = 4, int32_t essence = 0) {
-    Panneau_p p = NouveauPanneau(longueur, largeur);
-    p.Longueur = longueur;
-    p.Largeur = largeur;
-    p.Surface = longueur * largeur;
-    p.Epaisseur = epaisseur;
-    p.Essence = essence;
-    return p;
+    return test::Plaque(longueur, largeur, Horizontal, 1, epaisseur, essence);
 }
 
 TPiece Vitrage(int32_t longueur, int32_t largeur, int32_t epaisseur = 4, int32_t essence = 0) {
-    TPiece v;
-    v.Longueur = longueur;
-    v.Largeur = largeur;
-    v.Epaisseur = epaisseur;
-    v.Essence = essence;
-    ReinitialiserPiece(v);
-    return v;
+    return test::Piece(longueur, largeur, Horizontal, 1, 0, epaisseur, essence);
 }
 
-const Message MargeRefusee{"Valeur non valide",
-                           "Valeur non valide pour une marge !\nVous avez peut-être saisie un "
-                           "nombre ne comportant pas le séparateur décimal \",\".",
-                           IconeMessage::Exclamation, BoutonsMessage::Ok};
+const Message MargeRefusee = Refus("Valeur non valide pour une marge !" + Rappel);
 const Message SansMarge{"Marge non saisies",
                         "Souhaitez-vous vraiment ne pas saisir de valeurs pour la marge ?",
                         IconeMessage::Question, BoutonsMessage::OuiNon};

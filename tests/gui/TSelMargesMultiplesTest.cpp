@@ -1,6 +1,7 @@
 // The two-margin dialog: each box sets only its own margin, by glass type.
+#include "../core/FabriqueDebit.h"
 #include "FixturePlateforme.h"
-#include "SaisieChamps.h"
+#include "PiloteSaisie.h"
 
 #include "dialogs/TSelMargesMultiples.h"
 
@@ -11,23 +12,15 @@
 namespace tavelune {
 namespace {
 
+using namespace pilote;
+
 using R = ReponseMessage;
 
 class TSelMargesMultiplesTest : public TestPlateforme {
 protected:
     TSelMargesMultiplesTest() {
-        Panneau_p plaque = NouveauPanneau(2000, 1000);
-        plaque.Longueur = 2000;
-        plaque.Largeur = 1000;
-        plaque.Surface = 2000 * 1000;
-        plaque.Epaisseur = 4;
-        panneaux = {plaque};
-        TPiece vitrage;
-        vitrage.Longueur = 1900;
-        vitrage.Largeur = 900;
-        vitrage.Epaisseur = 4;
-        ReinitialiserPiece(vitrage);
-        pieces = {vitrage};
+        panneaux = {test::Plaque(2000, 1000, Horizontal, 1, 4)};
+        pieces = {test::Piece(1900, 900, Horizontal, 1, 0, 4)};
         dialogue.PiecesSaisies = &pieces;
         dialogue.PanneauxSaisis = &panneaux;
     }

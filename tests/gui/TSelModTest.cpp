@@ -1,7 +1,7 @@
 // The modification choices: sheets and pieces ticked, margin not, at every
 // showing; captions with the designations of the moment.
 #include "FixturePlateforme.h"
-#include "SaisieChamps.h"
+#include "PiloteSaisie.h"
 
 #include "dialogs/TSelMod.h"
 
@@ -10,6 +10,8 @@
 
 namespace tavelune {
 namespace {
+
+using namespace pilote;
 
 class TSelModTest : public TestPlateforme {
 protected:

@@ -1,5 +1,6 @@
 // The sheet entry dialog driven through its widgets.
-#include "FixturePlateforme.h"
+#include "../core/FabriqueDebit.h"
+#include "FixtureSaisie.h"
 #include "PiloteSaisie.h"
 
 #include "dialogs/TSelPanneaux.h"
@@ -12,67 +13,20 @@ namespace tavelune {
 namespace {
 
 using namespace pilote;
+using test::Piece;
+using test::Plaque;
 using R = ReponseMessage;
 
-const std::string Rappel =
-    "\nVous avez peut-être saisie un nombre ne comportant pas le séparateur décimal \",\".";
-
-Reglages ReglagesDeTest() {
-    Reglages reglages;
-    reglages.Options = OptionsParDefaut(Textes());
-    return reglages;
-}
-
-Message Refus(const std::string& texte) {
-    return {"Valeur non valide", texte, IconeMessage::Exclamation, BoutonsMessage::Ok};
-}
-
-Panneau_p Plaque(int32_t longueur, int32_t largeur, int32_t sens = Horizontal) {
-    Panneau_p p = NouveauPanneau(longueur, largeur);
-    p.Longueur = longueur;
-    p.Largeur = largeur;
-    Reinitialiser(p);
-    p.Sens = sens;
-    return p;
-}
-
-TPiece Piece(int32_t longueur, int32_t largeur, int32_t sens = Horizontal) {
-    TPiece p;
-    p.Longueur = longueur;
-    p.Largeur = largeur;
-    p.Epaisseur = 10;
-    p.Sens = sens;
-    ReinitialiserPiece(p);
-    return p;
-}
-
-class TSelPanneauxTest : public TestPlateforme {
+class TSelPanneauxTest : public TestSaisie<TSelPanneaux> {
 protected:
     // Gives the dialog the job's lists and prepares it, as the wizard does.
     TSelPanneaux& Preparer(int32_t type, bool modification = false) {
-        d.TypeDebit = type;
-        d.MargesJob = debit.MargesJob;
-        d.Essences = &essences;
         d.PanneauxSaisis = &debit.PanneauxSaisis;
         d.PiecesSaisies = &debit.PiecesSaisies;
         d.DimPanneaux = &dimensions;
-        d.UniteJob = reglages.UniteJob;
-        d.Options = reglages.Options;
-        d.ModeModification = modification;
-        d.Preparer();
+        PreparerSaisie(type, modification);
         return d;
     }
-    int Montrer(std::function<void(TSelPanneaux&)> script) {
-        Scripter<TSelPanneaux>(std::move(script));
-        return plateforme.Modal.Executer(d);
-    }
-
-    Reglages reglages = ReglagesDeTest();
-    TGestDimensions gest{plateforme, reglages};
-    TSelPanneaux d{plateforme, reglages, gest};
-    Debit debit;
-    std::vector<std::string> essences{"Clair", "Float"};
-    std::vector<DIMENSIONS> dimensions;
 };
 
 TEST_F(TSelPanneauxTest, UnNouveauDebitProposeLaPlaqueParDefautQueTerminerGarde) {

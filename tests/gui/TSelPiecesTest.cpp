@@ -1,5 +1,6 @@
 // The piece entry dialog driven through its widgets, against entered sheets.
-#include "FixturePlateforme.h"
+#include "../core/FabriqueDebit.h"
+#include "FixtureSaisie.h"
 #include "PiloteSaisie.h"
 
 #include "dialogs/TSelPieces.h"
@@ -14,26 +15,14 @@ namespace {
 using namespace pilote;
 using R = ReponseMessage;
 
-const std::string Rappel =
-    "\nVous avez peut-être saisie un nombre ne comportant pas le séparateur décimal \",\".";
 const std::string PieceInvalide =
     "Vous devez saisir des caractéristiques valides pour la vitrage, c'est à dire, permettant son "
     "insertion dans au moins l'un des plaques de verre que vous avez sélectionnés !";
 
-Message Refus(const std::string& texte) {
-    return {"Valeur non valide", texte, IconeMessage::Exclamation, BoutonsMessage::Ok};
-}
-
+// Thickness and glass type first: what most cases vary.
 Panneau_p Plaque(int32_t longueur, int32_t largeur, int32_t epaisseur = 10, int32_t essence = 0,
                  int32_t sens = Horizontal) {
-    Panneau_p p = NouveauPanneau(longueur, largeur);
-    p.Longueur = longueur;
-    p.Largeur = largeur;
-    Reinitialiser(p);
-    p.Epaisseur = epaisseur;
-    p.Essence = essence;
-    p.Sens = sens;
-    return p;
+    return test::Plaque(longueur, largeur, sens, 1, epaisseur, essence);
 }
 
 void Remplir(TSelPieces& d, const char* longueur, const char* largeur) {
@@ -41,53 +30,22 @@ void Remplir(TSelPieces& d, const char* longueur, const char* largeur) {
     Saisir(d.EdtLargeur, largeur);
 }
 
-Reglages ReglagesDeTest() {
-    Reglages reglages;
-    reglages.Options = OptionsParDefaut(Textes());
-    return reglages;
-}
-
-class TSelPiecesTest : public TestPlateforme {
+class TSelPiecesTest : public TestSaisie<TSelPieces> {
 protected:
     // Gives the dialog the job's lists and prepares it, as the wizard does.
     void Preparer(int32_t type, bool modification = false) {
-        d.TypeDebit = type;
-        d.MargesJob = debit.MargesJob;
-        d.Essences = &essences;
         d.PiecesSaisies = &debit.PiecesSaisies;
         d.Designations = &debit.Designations;
         d.References = &debit.References;
         d.PanneauxSaisis = &debit.PanneauxSaisis;
         d.DimPieces = &dimensions;
-        d.UniteJob = reglages.UniteJob;
-        d.Options = reglages.Options;
-        d.ModeModification = modification;
-        d.Preparer();
-    }
-    int Montrer(std::function<void(TSelPieces&)> script) {
-        Scripter<TSelPieces>(std::move(script));
-        return plateforme.Modal.Executer(d);
+        PreparerSaisie(type, modification);
     }
     // A job with its pieces already entered.
     void Pieces(std::initializer_list<std::pair<int32_t, int32_t>> cotes) {
-        for (const auto& [longueur, largeur] : cotes) {
-            TPiece p;
-            p.Longueur = longueur;
-            p.Largeur = largeur;
-            p.Epaisseur = 10;
-            p.Numero = p.IndexDesignation = static_cast<int32_t>(debit.PiecesSaisies.size());
-            ReinitialiserPiece(p);
-            debit.PiecesSaisies.push_back(p);
-            debit.Designations.push_back("Vitrage" + std::to_string(p.Numero + 1));
-            debit.References.push_back(LettresPiece(p.Numero));
-        }
+        for (const auto& [longueur, largeur] : cotes)
+            test::AjouterPiece(debit, longueur, largeur, "Vitrage");
     }
-    Reglages reglages = ReglagesDeTest();
-    TGestDimensions gest{plateforme, reglages};
-    TSelPieces d{plateforme, reglages, gest};
-    Debit debit;
-    std::vector<std::string> essences{"Clair", "Float"};
-    std::vector<DIMENSIONS> dimensions;
 };
 
 TEST_F(TSelPiecesTest, LesPiecesNouvellesSontNumeroteesEtLaDerniereVideEstRetiree) {

@@ -1,10 +1,11 @@
-#include "dialogs/ChampsSaisie.h"
+#include "dialogs/ControlesDialogue.h"
 
 #include "platform/Ressources.h"
 #include "strings/Nombres.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFont>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QWidget>
@@ -16,9 +17,17 @@ int32_t Millimetres(double valeur) {
     return static_cast<int32_t>(std::trunc(valeur));
 }
 
+void PoliceFormulaire(QWidget& fenetre) {
+    QFont police = fenetre.font();
+    police.setPixelSize(11);
+    police.setStretch(QFont::Condensed);
+    fenetre.setFont(police);
+}
+
 void Placer(QWidget& controle, QWidget& parent, const char* nom, int x, int y, int largeur,
             int hauteur) {
-    controle.setParent(&parent);
+    if (controle.parentWidget() != &parent)
+        controle.setParent(&parent);
     controle.setObjectName(nom);
     if (largeur > 0)
         controle.setGeometry(x, y, largeur, hauteur);
@@ -88,12 +97,17 @@ void OrdreTabulation(std::initializer_list<QWidget*> controles) {
     }
 }
 
-Message ValeurNonValide(const Textes& textes, std::string texte) {
-    return {textes.Text(112), std::move(texte), IconeMessage::Exclamation, BoutonsMessage::Ok};
+void RefuserValeur(Plateforme& plateforme, const Textes& textes, const std::string& texte) {
+    plateforme.Messages.Afficher(
+        {textes.Text(112), texte, IconeMessage::Exclamation, BoutonsMessage::Ok});
 }
 
 std::string AvecRappelSeparateur(const Textes& textes, int32_t id) {
     return textes.Text(id) + "\n" + textes.Text(118);
+}
+
+void RefuserNombre(Plateforme& plateforme, const Textes& textes, int32_t id) {
+    RefuserValeur(plateforme, textes, AvecRappelSeparateur(textes, id));
 }
 
 QString LibelleEnUnite(const Textes& textes, int32_t id, const UNITE_MESURE& unite) {
