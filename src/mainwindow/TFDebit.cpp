@@ -549,9 +549,18 @@ void TFDebit::closeEvent(QCloseEvent* evenement) {
     evenement->accept();
 }
 
+void TFDebit::SignalerReglagesNonEcrits(const std::vector<EchecEcriture>& echecs) {
+    if (echecs.empty())
+        return;
+    std::string texte(fixes::ReglagesNonEnregistres);
+    for (const EchecEcriture& e : echecs)
+        texte += "\n" + e.fichier + " : " + e.raison;
+    Message(texte, IconeMessage::Exclamation);
+}
+
 void TFDebit::FormClose() {
-    // A settings file that cannot be written is lost for the next run, without a word.
-    EcrireReglages(dossierReglages, reglages);
+    // A settings file that cannot be written is reported; the rest of the close goes on.
+    SignalerReglagesNonEcrits(EcrireReglages(dossierReglages, reglages));
     if (etat.Modifie) {
         const ReponseMessage reponse =
             plateforme.Messages.Afficher({textes.Text(0), QuestionEnregistrement(),

@@ -3,6 +3,7 @@
 // menu and tool bar through which every command is reached.
 #pragma once
 
+#include "documents/FichiersReglages.h"
 #include "mainwindow/EtatDebit.h"
 #include "model/Modele.h"
 #include "model/Reglages.h"
@@ -117,6 +118,7 @@ private:
     void FormCreate(const QStringList& arguments);
     void FormActivate();
     void FormClose();
+    void SignalerReglagesNonEcrits(const std::vector<EchecEcriture>& echecs);
     void FormPaint();
     void FormResize();
 

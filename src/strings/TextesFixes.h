@@ -33,6 +33,10 @@ inline constexpr std::string_view ApresNomQuestion = "' ?";
 inline constexpr std::string_view AnnulationOuverture = "Annulation de l'ouverture débit !";
 inline constexpr std::string_view ErreurOuverture = "Erreur dans l'ouverture du fichier !";
 
+// Settings files that could not be written at close (the names follow, one a line).
+inline constexpr std::string_view ReglagesNonEnregistres =
+    "Les réglages suivants n'ont pas pu être enregistrés :";
+
 // Export.
 inline constexpr std::string_view TitreDialogueExportation = "Exportation du débit";
 inline constexpr std::string_view FiltreExportation =

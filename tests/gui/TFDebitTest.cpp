@@ -233,6 +233,26 @@ TEST_F(TFDebitTest, FermetureAvecDebitModifie) {
     EXPECT_FALSE(f.isVisible());
 }
 
+// Settings that cannot be written are reported, and the job is still offered for saving.
+TEST_F(TFDebitTest, ReglagesNonEcritsSignalesALaFermeture) {
+    const std::string chemin = EcrireJob("job.deb", DebitSimple(2));
+    TFDebit& f = Demarrer({QString::fromStdString(chemin)});
+    fs::create_directory(Dossier() / "Unite.dat"); // a folder where the file should go
+    f.Etat().Modifie = true;
+    faux.Messages.Repondre(ReponseMessage::Ok);
+    faux.Messages.Repondre(ReponseMessage::Oui);
+    Action("Quitter").trigger();
+    ASSERT_EQ(faux.Messages.Affichees().size(), 2u);
+    const Message& avis = faux.Messages.Affichees()[0];
+    EXPECT_EQ(avis.Icone, IconeMessage::Exclamation);
+    EXPECT_TRUE(
+        avis.Texte.starts_with("Les réglages suivants n'ont pas pu être enregistrés :\nUnite.dat"))
+        << avis.Texte;
+    EXPECT_EQ(faux.Messages.Affichees()[1].Boutons, BoutonsMessage::OuiNon);
+    EXPECT_TRUE(fs::exists(Dossier() / "Langue.dat"));
+    EXPECT_FALSE(f.isVisible());
+}
+
 TEST_F(TFDebitTest, Suppression) {
     const std::string chemin = EcrireJob("job.deb", DebitSimple(4));
     TFDebit& f = Demarrer({QString::fromStdString(chemin)});
