@@ -6,9 +6,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFont>
+#include <QGroupBox>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace tavelune {
@@ -24,8 +26,24 @@ void PoliceFormulaire(QWidget& fenetre) {
     fenetre.setFont(police);
 }
 
+namespace {
+
+// The places were chosen for a toolkit that starts a titled group box's inside
+// one line of text below the box's top, the title crossing the frame's top
+// line; Qt draws the title above the frame and starts the inside lower. The
+// controls of a titled box move down by that difference, below the title.
+int DecalageTitre(const QWidget& parent) {
+    const auto* groupe = qobject_cast<const QGroupBox*>(&parent);
+    if (!groupe || groupe->title().isEmpty())
+        return 0;
+    return std::max(0, groupe->contentsRect().top() - groupe->fontMetrics().height());
+}
+
+} // namespace
+
 void Placer(QWidget& controle, QWidget& parent, const char* nom, int x, int y, int largeur,
             int hauteur) {
+    y += DecalageTitre(parent);
     if (controle.parentWidget() != &parent)
         controle.setParent(&parent);
     controle.setObjectName(nom);

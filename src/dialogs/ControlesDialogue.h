@@ -36,7 +36,8 @@ int32_t Millimetres(double valeur);
 void PoliceFormulaire(QWidget& fenetre);
 
 // Puts the control in its parent at x, y, with its size when one is given,
-// under its name so that tests and help find it.
+// under its name so that tests and help find it. In a group box that has its
+// title already, the control comes down below the title.
 void Placer(QWidget& controle, QWidget& parent, const char* nom, int x, int y, int largeur = 0,
             int hauteur = 0);
 

@@ -10,7 +10,10 @@ namespace tavelune {
 DialogueSaisie::DialogueSaisie(Plateforme& plateforme, const Reglages& reglages,
                                TGestDimensions& gestDimensions, QWidget* parent)
     : QDialog(parent), plateforme(plateforme), gestDimensions(gestDimensions),
-      textes(reglages.BaseLangue) {}
+      textes(reglages.BaseLangue) {
+    // Titled before its controls are placed, so that they come below the title.
+    GpbDebitComplexe.setTitle(VersQt(textes.Text(24)));
+}
 
 void DialogueSaisie::PlacerDessin(int hauteur) {
     Placer(PanelDessin, *this, "PanelDessin", 8, 8, 168, hauteur);
@@ -38,9 +41,9 @@ void DialogueSaisie::PlacerNombre(const char* nomGroupe, const char* nomCase, in
 }
 
 void DialogueSaisie::PlacerNavigation(int xTerminer) {
-    Placer(BtnPred, *this, "BtnPred", 8, 268, 80, 25);
-    Placer(EdtCompteur, *this, "EdtCompteur", 96, 270, 40, 21);
-    Placer(BtnSuivant, *this, "BtnSuivant", 144, 268, 80, 25);
+    Placer(BtnPred, *this, "BtnPred", 8, 274, 80, 25);
+    Placer(EdtCompteur, *this, "EdtCompteur", 96, 276, 40, 21);
+    Placer(BtnSuivant, *this, "BtnSuivant", 144, 274, 80, 25);
     Placer(BtnAnnul, *this, "BtnAnnul", 8, 314, 80, 25);
     Placer(BtnNouveau, *this, "BtnNouveau", 96, 314, 80, 25);
     Placer(BtnSupprimer, *this, "BtnSupprimer", 184, 314, 80, 25);
@@ -51,10 +54,8 @@ void DialogueSaisie::PreparerControles() {
     const ControlesNombre nombre = Nombre();
     lblSens.setText(VersQt(textes.Text(43)));
     RemplirSens(CbxSens, textes);
-    nombre.Groupe.setTitle(VersQt(textes.Text(33)));
     nombre.Case.setText(VersQt(textes.Text(33)));
     nombre.Libelle.setText(VersQt(textes.Text(44)));
-    GpbDebitComplexe.setTitle(VersQt(textes.Text(24)));
     lblEssence.setText(VersQt(textes.Text(46)));
     // Typed in, so that a glass type missing from the list can be added.
     CbxEssence.setEditable(true);

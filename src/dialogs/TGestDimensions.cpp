@@ -12,6 +12,7 @@ TGestDimensions::TGestDimensions(Plateforme& plateforme, const Reglages& reglage
     setWindowTitle(VersQt(textes.Text(186)));
     setFixedSize(312, 262);
     FermetureSeule(*this);
+    PoliceFormulaire(*this);
     ConnecterAide(*this, plateforme.AideEnLigne, 160);
 
     Placer(LblLongueur, *this, "LblLongueur", 7, 17);

@@ -27,13 +27,13 @@ void TSelPieces::ConstruireControles() {
     PlacerDessin(125);
 
     Placer(lblReference, *this, "lblReference", 188, 8);
-    Placer(EdtReference, *this, "EdtReference", 188, 24, 50, 21);
-    Placer(lblDesignation, *this, "lblDesignation", 246, 8);
-    Placer(EdtDesignation, *this, "EdtDesignation", 246, 24, 112, 21);
+    Placer(EdtReference, *this, "EdtReference", 188, 24, 58, 21);
+    Placer(lblDesignation, *this, "lblDesignation", 254, 8);
+    Placer(EdtDesignation, *this, "EdtDesignation", 254, 24, 104, 21);
     PlacerCotes(50);
     PlacerNombre("GroupBox1", "ChbNbPieces", 144);
 
-    Placer(GpbDebitComplexe, *this, "GpbDebitComplexe", 188, 176, 171, 84);
+    Placer(GpbDebitComplexe, *this, "GpbDebitComplexe", 188, 176, 171, 92);
     Placer(lblEpaisseur, GpbDebitComplexe, "lblEpaisseur", 8, 14);
     Placer(EdtEpaisseur, GpbDebitComplexe, "EdtEpaisseur", 8, 30, 70, 21);
     Placer(CbxEpaisseur, GpbDebitComplexe, "CbxEpaisseur", 86, 30, 77, 21);
