@@ -6,6 +6,7 @@
 #include "platform/Conversions.h"
 #include "platform/Fenetres.h"
 #include "platform/Plateforme.h"
+#include "strings/Texte.h"
 #include "strings/TextesFixes.h"
 #include "view/Impression.h"
 #include "view/Recapitulatif.h"
@@ -22,7 +23,19 @@ namespace tavelune {
 
 namespace {
 
+constexpr int LargeurImage = 479;
 constexpr int HauteurImage = 500;
+constexpr int LargeurDefilement = 17;
+
+// Characters of the longest figure line of the summary.
+std::size_t PlusLongueLigne(const std::vector<METRAGE>* metrages, const ReglagesDessin& reglages) {
+    std::size_t n = 0;
+    if (metrages)
+        for (const METRAGE& m : *metrages)
+            for (const std::string& ligne : ChiffresRecapitulatif(m, reglages))
+                n = std::max(n, NombreCaracteres(ligne));
+    return n;
+}
 
 } // namespace
 
@@ -117,11 +130,23 @@ void TFCaractPanneaux::FormActivate() {
 }
 
 // The picture is as tall as the summary needs; once taller than the panel, the
-// scroll bar shows and stays.
+// scroll bar shows and stays. The desktop's font is wider than the one the window
+// was laid out for: the window widens so that the figures column holds its
+// longest line beside the scroll bar.
 void TFCaractPanneaux::AjusterSurface() {
     CanevasMesure mesure(*Image);
     Canvas& c = mesure.Canevas();
     c.ModePixels();
+    const int colonne =
+        static_cast<int>(PlusLongueLigne(metrages, reglages) + 2) * c.LargeurMoyenne() +
+        LargeurDefilement;
+    const int largeur = std::max(LargeurImage, 2 * colonne + 18);
+    const int elargissement = largeur - LargeurImage;
+    setFixedSize(498 + elargissement, 276);
+    Panel->resize(484 + elargissement, Panel->height());
+    ScrollBar->move(461 + elargissement, 0);
+    BtnQuitter->move(410 + elargissement, BtnQuitter->y());
+    Image->resize(largeur, Image->height());
     const int32_t hauteur = HauteurRecapitulatif(metrages ? metrages->size() : 0, c.HauteurTexte());
     if (Panel->height() < hauteur) {
         ScrollBar->setMaximum(hauteur);
