@@ -68,11 +68,9 @@ void EcrirePanneauxProposes(std::ostream& sortie, const Debit& debit,
     sortie << "Plaques proposées ("
            << (debit.TypeDebit == DebitSimple ? "débit simple" : "débit complexe") << ") :\n";
     for (const auto& p : debit.PanneauxSaisis) {
-        const bool connue = p.Essence >= 0 && static_cast<std::size_t>(p.Essence) < essences.size();
+        const std::string* essence = Entree(essences, p.Essence);
         sortie << "  " << p.Longueur << " x " << p.Largeur << " mm, épaisseur " << p.Epaisseur
-               << " mm, "
-               << (connue ? essences[static_cast<std::size_t>(p.Essence)] : "type non spécifié")
-               << '\n';
+               << " mm, " << (essence ? *essence : "type non spécifié") << '\n';
     }
 }
 

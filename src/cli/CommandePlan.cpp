@@ -12,13 +12,6 @@ namespace {
 
 constexpr char Separateur = ',';
 
-// The entry of a designation or reference list, empty when the list is shorter.
-std::string_view Entree(const std::vector<std::string>& textes, int32_t index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= textes.size())
-        return {};
-    return textes[static_cast<std::size_t>(index)];
-}
-
 void RectJson(EcrivainJson& j, const MONRect& r) {
     j.DebutListe();
     for (int32_t v : {r.Left, r.Top, r.Right, r.Bottom})
@@ -72,8 +65,8 @@ void PiecesSaisiesJson(EcrivainJson& j, const Debit& debit) {
         j.Champ("Sens", p.Sens);
         j.Champ("Nb", p.Nb);
         j.Champ("IndexDesignation", p.IndexDesignation);
-        j.Champ("Designation", Entree(debit.Designations, position));
-        j.Champ("Reference", Entree(debit.References, position));
+        j.Champ("Designation", TexteEntree(debit.Designations, position));
+        j.Champ("Reference", TexteEntree(debit.References, position));
         j.FinObjet();
     }
     j.FinListe();
@@ -168,10 +161,10 @@ std::string_view NomSens(int32_t sens) {
 
 // "a  Porte vitrée": the reference and designation of a piece, found by its designation index.
 std::string NomPiece(const Debit& debit, int32_t indexDesignation, int32_t numero) {
-    std::string nom(Entree(debit.References, indexDesignation));
-    const std::string_view designation = Entree(debit.Designations, indexDesignation);
+    std::string nom = TexteEntree(debit.References, indexDesignation);
+    const std::string designation = TexteEntree(debit.Designations, indexDesignation);
     if (!designation.empty())
-        nom += (nom.empty() ? "" : "  ") + std::string(designation);
+        nom += (nom.empty() ? "" : "  ") + designation;
     return nom.empty() ? "vitrage " + std::to_string(numero) : nom;
 }
 
@@ -189,8 +182,8 @@ std::string NomNonPlacee(const Debit& debit, int32_t numero) {
 
 // The glass type by its name in the list of the current directory, else by its number.
 std::string NomVerre(const std::vector<std::string>& essences, int32_t essence) {
-    const std::string_view nom = Entree(essences, essence);
-    return nom.empty() ? "verre " + std::to_string(essence) : "verre " + std::string(nom);
+    const std::string nom = TexteEntree(essences, essence);
+    return nom.empty() ? "verre " + std::to_string(essence) : "verre " + nom;
 }
 
 void EcrirePanneauTexte(std::ostream& sortie, const Debit& debit,

@@ -60,7 +60,6 @@ TFCaractPanneaux::TFCaractPanneaux(Plateforme& plateforme, const Textes& textes,
     setObjectName(QStringLiteral("FCaractPanneaux"));
     FermetureSeule(*this);
     setWindowFlag(Qt::WindowStaysOnTopHint);
-    setFixedSize(498, 276);
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -68,7 +67,7 @@ TFCaractPanneaux::TFCaractPanneaux(Plateforme& plateforme, const Textes& textes,
 
     Panel = new QFrame(this);
     Panel->setObjectName(QStringLiteral("Panel"));
-    Panel->setGeometry(7, 22, 484, 205);
+    Panel->move(7, 22);
     Panel->setFrameStyle(QFrame::Box | QFrame::Plain);
     Panel->setAutoFillBackground(true);
     QPalette blanc = Panel->palette();
@@ -76,11 +75,11 @@ TFCaractPanneaux::TFCaractPanneaux(Plateforme& plateforme, const Textes& textes,
     Panel->setPalette(blanc);
 
     Image = new SurfaceRecapitulatif(*this, Panel);
-    Image->setGeometry(0, 0, 479, HauteurImage);
+    Image->resize(LargeurImage, HauteurImage);
 
     ScrollBar = new QScrollBar(Qt::Vertical, Panel);
     ScrollBar->setObjectName(QStringLiteral("ScrollBar"));
-    ScrollBar->setGeometry(461, 0, 17, 201);
+    ScrollBar->resize(LargeurDefilement, 201);
     ScrollBar->setMaximum(260);
     ScrollBar->hide();
 
@@ -92,9 +91,11 @@ TFCaractPanneaux::TFCaractPanneaux(Plateforme& plateforme, const Textes& textes,
     BtnImprimer->setFont(gras);
     BtnQuitter = new QPushButton(this);
     BtnQuitter->setObjectName(QStringLiteral("BtnQuitter"));
-    BtnQuitter->setGeometry(410, 237, 81, 25);
+    BtnQuitter->resize(81, 25);
     BtnQuitter->setFont(gras);
     BtnQuitter->setDefault(true);
+
+    Disposer(0);
 
     connect(ScrollBar, &QScrollBar::valueChanged, this, &TFCaractPanneaux::ScrollBarScroll);
     connect(BtnImprimer, &QPushButton::clicked, this, &TFCaractPanneaux::BtnImprimerClick);
@@ -129,6 +130,15 @@ void TFCaractPanneaux::FormActivate() {
     Image->update();
 }
 
+// The form's places, the right-hand controls moved right by 'elargissement'.
+void TFCaractPanneaux::Disposer(int elargissement) {
+    setFixedSize(498 + elargissement, 276);
+    Panel->resize(484 + elargissement, 205);
+    Image->resize(LargeurImage + elargissement, Image->height());
+    ScrollBar->move(461 + elargissement, 0);
+    BtnQuitter->move(410 + elargissement, 237);
+}
+
 // The picture is as tall as the summary needs; once taller than the panel, the
 // scroll bar shows and stays. The desktop's font is wider than the one the window
 // was laid out for: the window widens so that the figures column holds its
@@ -140,13 +150,7 @@ void TFCaractPanneaux::AjusterSurface() {
     const int colonne =
         static_cast<int>(PlusLongueLigne(metrages, reglages) + 2) * c.LargeurMoyenne() +
         LargeurDefilement;
-    const int largeur = std::max(LargeurImage, 2 * colonne + 18);
-    const int elargissement = largeur - LargeurImage;
-    setFixedSize(498 + elargissement, 276);
-    Panel->resize(484 + elargissement, Panel->height());
-    ScrollBar->move(461 + elargissement, 0);
-    BtnQuitter->move(410 + elargissement, BtnQuitter->y());
-    Image->resize(largeur, Image->height());
+    Disposer(std::max(0, 2 * colonne + 18 - LargeurImage));
     const int32_t hauteur = HauteurRecapitulatif(metrages ? metrages->size() : 0, c.HauteurTexte());
     if (Panel->height() < hauteur) {
         ScrollBar->setMaximum(hauteur);

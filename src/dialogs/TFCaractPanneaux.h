@@ -42,6 +42,7 @@ private:
     void FormActivate();
     void FormPaint();
     void AjusterSurface();
+    void Disposer(int elargissement);
 
     Plateforme& plateforme;
     Textes textes;

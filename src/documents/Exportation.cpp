@@ -28,8 +28,7 @@ Ligne LigneDePiece(const Debit& debit, std::size_t i, const std::vector<std::str
     const TPiece& p = debit.PiecesSaisies[i];
     const double f = facteur;
     const bool complexe = debit.TypeDebit == DebitComplexe;
-    const bool essenceConnue =
-        p.Essence >= 0 && static_cast<std::size_t>(p.Essence) < essences.size();
+    const std::string* essence = Entree(essences, p.Essence);
     Ligne l;
     l.lettres = LettresPiece(p.Numero);
     l.designation = i < debit.Designations.size() ? debit.Designations[i] : std::string();
@@ -37,7 +36,7 @@ Ligne LigneDePiece(const Debit& debit, std::size_t i, const std::vector<std::str
     l.longueur = p.Longueur / f;
     l.largeur = p.Largeur / f;
     l.epaisseur = complexe ? p.Epaisseur / f : 0.0;
-    l.vitrage = complexe && essenceConnue ? essences[p.Essence] : entetes.NonSpecifie;
+    l.vitrage = complexe && essence ? *essence : entetes.NonSpecifie;
     return l;
 }
 

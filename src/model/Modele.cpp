@@ -96,6 +96,17 @@ bool TextePresent(const std::vector<std::string>& textes, const std::string& s) 
     return std::find(textes.begin(), textes.end(), s) != textes.end();
 }
 
+const std::string* Entree(const std::vector<std::string>& liste, int32_t i) {
+    if (i < 0 || static_cast<std::size_t>(i) >= liste.size())
+        return nullptr;
+    return &liste[static_cast<std::size_t>(i)];
+}
+
+std::string TexteEntree(const std::vector<std::string>& liste, int32_t i) {
+    const std::string* e = Entree(liste, i);
+    return e ? *e : std::string();
+}
+
 void ReinitialiserPiece(TPiece& piece) {
     piece.RectCoupe = RectEntier(piece.Longueur, piece.Largeur);
     piece.Surface = SurfaceStockee(piece.Longueur, piece.Largeur);

@@ -150,6 +150,12 @@ bool EssencePresente(const std::vector<Panneau_p>& panneaux, int32_t t);
 
 bool TextePresent(const std::vector<std::string>& textes, const std::string& s);
 
+// The entry at index i of a list of texts (glass types, designations, references),
+// nullptr when i is outside the list: files and dialogs may leave an index there.
+const std::string* Entree(const std::vector<std::string>& liste, int32_t i);
+// The same entry as a text, empty when i is outside the list.
+std::string TexteEntree(const std::vector<std::string>& liste, int32_t i);
+
 // A piece as a new entry: Surface and RectCoupe made from its sides.
 void ReinitialiserPiece(TPiece& piece);
 

@@ -22,15 +22,6 @@ int32_t PaginerFiche(const std::vector<TPiece>& pieces, std::vector<PAGE>& pages
     }
 }
 
-namespace {
-
-std::string TexteEntree(const std::vector<std::string>& liste, int32_t i) {
-    const std::string* e = Entree(liste, i);
-    return e ? *e : std::string();
-}
-
-} // namespace
-
 void DessinerPageFiche(Canvas& c, const MiseEnPageFiche& mise, const PAGE& page, const Debit& debit,
                        const std::vector<std::string>& essences, const ReglagesDessin& reglages) {
     const MotsDessin& mots = reglages.Mots;

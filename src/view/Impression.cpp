@@ -40,11 +40,6 @@ bool Terminer(Imprimante& imprimante) {
     return imprimante.FinDocument();
 }
 
-std::string TexteEntree(const std::vector<std::string>& liste, int32_t i) {
-    const std::string* e = Entree(liste, i);
-    return e ? *e : std::string();
-}
-
 } // namespace
 
 bool ImprimerPanneaux(Imprimante& imprimante, const Debit& debit,

@@ -66,13 +66,6 @@ struct TextesJob {
     const std::vector<std::string>& References;
 };
 
-// The entry at index i, or nullptr when i is outside the list.
-inline const std::string* Entree(const std::vector<std::string>& liste, int32_t i) {
-    if (i < 0 || static_cast<std::size_t>(i) >= liste.size())
-        return nullptr;
-    return &liste[static_cast<std::size_t>(i)];
-}
-
 // A model length (mm) in the job's unit, as the user reads it.
 std::string TexteLongueur(const ReglagesDessin& reglages, int64_t millimetres);
 
