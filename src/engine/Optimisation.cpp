@@ -1,6 +1,7 @@
 #include "engine/Optimisation.h"
 
 #include "engine/GroupeEnCours.h"
+#include "engine/Qualite.h"
 #include "engine/Remplissage.h"
 
 #include <algorithm>
@@ -234,6 +235,13 @@ void Optimisation(Debit& debit) {
     PreparerPanneaux(debit);
     debit.NonPlacees = Optimiser(debit.Groupes, debit.Panneaux, MargesPositives(debit.MargesJob),
                                  std::max(debit.TraitScie, 0));
+}
+
+void Optimisation(Debit& debit, const ChoixOptimisation& choix) {
+    if (choix.Mode == ModeOptimisation::Qualite)
+        OptimisationQualite(debit, std::chrono::duration<double>(choix.Budget));
+    else
+        Optimisation(debit);
 }
 
 } // namespace tavelune

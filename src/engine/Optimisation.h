@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/Modele.h"
+#include "model/Reglages.h"
 
 #include <cstddef>
 #include <optional>
@@ -39,5 +40,9 @@ bool EcarterPanneau(const std::vector<Panneau_p>& panneaux, const TPiece& piece,
 
 // The whole run: rebuilds Panneaux, Groupes and NonPlacees from the entered job.
 void Optimisation(Debit& debit);
+
+// The run the user chose: the standard one, or the search for fewer sheets, which
+// keeps the standard plan unless it finds a better one within the budget.
+void Optimisation(Debit& debit, const ChoixOptimisation& choix);
 
 } // namespace tavelune

@@ -39,6 +39,20 @@ struct OptionsProgramme {
     friend bool operator==(const OptionsProgramme&, const OptionsProgramme&) = default;
 };
 
+// How the plan is computed: the standard optimisation, reproducible, or a search
+// for fewer sheets within a time budget.
+enum class ModeOptimisation : uint8_t { Standard, Qualite };
+
+struct ChoixOptimisation {
+    static constexpr double BudgetMini = 0.1; // seconds
+    static constexpr double BudgetMaxi = 3600.0;
+
+    ModeOptimisation Mode = ModeOptimisation::Standard;
+    double Budget = 1.0; // seconds the search may take
+
+    friend bool operator==(const ChoixOptimisation&, const ChoixOptimisation&) = default;
+};
+
 // One mark per settings file: write it at close.
 struct MarquesEcriture {
     bool Unite = false;
@@ -47,6 +61,7 @@ struct MarquesEcriture {
     bool Essences = false;
     bool DimPanneaux = false;
     bool DimPieces = false;
+    bool Optimisation = false;
 
     friend bool operator==(const MarquesEcriture&, const MarquesEcriture&) = default;
 };
@@ -59,6 +74,7 @@ struct Reglages {
     std::vector<std::string> Essences;
     std::vector<DIMENSIONS> DimPanneaux;
     std::vector<DIMENSIONS> DimPieces;
+    ChoixOptimisation Optimisation;
     std::string FichierEssences = "FVitrages.dat"; // chosen at start, kept for writing
     MarquesEcriture Marques;
 
