@@ -10,10 +10,6 @@ namespace {
 // Above any room a rectangle can offer, below the mark of a piece already out.
 constexpr int64_t Jamais = INT64_MAX - 1;
 
-bool SensFixe(int32_t sens) {
-    return sens == Horizontal || sens == Vertical;
-}
-
 Mesure MesurePiece(const TPiece& piece, const Marges& marges) {
     const int64_t a = int64_t{piece.Longueur} + 2 * int64_t{marges.MargeLongueur};
     const int64_t b = int64_t{piece.Largeur} + 2 * int64_t{marges.MargeLargeur};

@@ -34,13 +34,6 @@ private:
     std::vector<int32_t> sens_;
 };
 
-// Negative margins or kerf would lay pieces over one another: they count as none.
-Marges MargesPositives(Marges marges) {
-    marges.MargeLongueur = std::max(marges.MargeLongueur, 0);
-    marges.MargeLargeur = std::max(marges.MargeLargeur, 0);
-    return marges;
-}
-
 // Counts out the free rectangles the placement took and counts in those it made. Both
 // lists are in the order of ChuteAvant, kept by PlacerPiece.
 template <typename Compter>
@@ -57,6 +50,12 @@ void Recompter(std::vector<MONRect> avant, const Panneau_p& panneau, const Compt
 }
 
 } // namespace
+
+Marges MargesPositives(Marges marges) {
+    marges.MargeLongueur = std::max(marges.MargeLongueur, 0);
+    marges.MargeLargeur = std::max(marges.MargeLargeur, 0);
+    return marges;
+}
 
 void RegrouperPieces(Debit& debit) {
     debit.Groupes.clear();
@@ -92,16 +91,16 @@ void TrierGroupes(Debit& debit) {
         });
 }
 
-void PreparerPanneaux(Debit& debit) {
-    for (Panneau_p& panneau : debit.Panneaux) {
+void PreparerPanneaux(std::vector<Panneau_p>& panneaux) {
+    for (Panneau_p& panneau : panneaux) {
         panneau.Chutes.clear();
         Reinitialiser(panneau);
         if (!PanneauUtilisable(panneau))
             panneau.Chutes.clear();
     }
-    std::stable_sort(
-        debit.Panneaux.begin(), debit.Panneaux.end(),
-        [](const Panneau_p& a, const Panneau_p& b) { return Aire(a.Rect) < Aire(b.Rect); });
+    std::stable_sort(panneaux.begin(), panneaux.end(), [](const Panneau_p& a, const Panneau_p& b) {
+        return Aire(a.Rect) < Aire(b.Rect);
+    });
 }
 
 std::optional<std::size_t> ChoisirModele(std::span<const Panneau_p> panneaux, const TPiece& piece,
@@ -225,14 +224,19 @@ std::vector<int32_t> Optimiser(std::vector<std::vector<TPiece>>& groupes,
     return nonPlacees;
 }
 
-void Optimisation(Debit& debit) {
-    debit.Panneaux.clear();
+std::vector<Panneau_p> PanneauxDeDepart(const Debit& debit) {
+    std::vector<Panneau_p> panneaux;
     for (const Panneau_p& modele : debit.PanneauxSaisis)
         for (int32_t k = 0; k < modele.Nb; ++k)
-            debit.Panneaux.push_back(CopierNeuf(modele));
+            panneaux.push_back(CopierNeuf(modele));
+    PreparerPanneaux(panneaux);
+    return panneaux;
+}
+
+void Optimisation(Debit& debit) {
+    debit.Panneaux = PanneauxDeDepart(debit);
     RegrouperPieces(debit);
     TrierGroupes(debit);
-    PreparerPanneaux(debit);
     debit.NonPlacees = Optimiser(debit.Groupes, debit.Panneaux, MargesPositives(debit.MargesJob),
                                  std::max(debit.TraitScie, 0));
 }

@@ -20,9 +20,15 @@ void RegrouperPieces(Debit& debit);
 // Each group by decreasing piece area (stable among equal areas).
 void TrierGroupes(Debit& debit);
 
+// Negative margins would lay pieces over one another: they count as none.
+Marges MargesPositives(Marges marges);
+
 // Each sheet gets its whole Rect back as its only free rectangle (none for a sheet
 // without area); then the sheets by increasing area (stable among equal areas).
-void PreparerPanneaux(Debit& debit);
+void PreparerPanneaux(std::vector<Panneau_p>& panneaux);
+
+// The entered sheets laid out, Nb copies of each, prepared.
+std::vector<Panneau_p> PanneauxDeDepart(const Debit& debit);
 
 // Places every piece of the groups, adding sheets as needed. Returns the Numero of each
 // copy that could not be placed (no sheet model can take it). The groups end empty.

@@ -28,15 +28,6 @@ int64_t Hauteur(const MONRect& r) {
     return std::abs(int64_t{r.Top} - r.Bottom);
 }
 
-// Horizontal and Vertical fix the orientation; anything else lets the piece turn.
-bool SensFixe(int32_t sens) {
-    return sens == Horizontal || sens == Vertical;
-}
-
-bool LibreDeTourner(int32_t sensPiece, int32_t sensPanneau) {
-    return !SensFixe(sensPiece) || !SensFixe(sensPanneau);
-}
-
 struct Ajustement {
     bool droite;
     bool tournee;
@@ -56,6 +47,14 @@ int32_t EnCote(int64_t v) {
 }
 
 } // namespace
+
+bool SensFixe(int32_t sens) {
+    return sens == Horizontal || sens == Vertical;
+}
+
+bool LibreDeTourner(int32_t sensPiece, int32_t sensPanneau) {
+    return !SensFixe(sensPiece) || !SensFixe(sensPanneau);
+}
 
 bool PiecePasse(const TPiece& piece, const MONRect& r, const Marges& marges, int32_t sens) {
     const HorsTout e = Encombrement(piece, marges);
@@ -150,10 +149,7 @@ void PoserPiece(const Panneau_p& panneau, TPiece& piece, const MONRect& f, const
     piece.RectHorsTout = {f.Left, f.Top, gauche + lx + mx, haut - ly - my};
 }
 
-void DecouperChute(Panneau_p& panneau, const MONRect& f, const TPiece& piece,
-                   const PiecesSuivantes& suivantes, const Marges& marges, int32_t K) {
-    const int64_t ex = int64_t{piece.RectHorsTout.Right} - piece.RectHorsTout.Left;
-    const int64_t ey = int64_t{piece.RectHorsTout.Top} - piece.RectHorsTout.Bottom;
+Decoupes DecoupesPossibles(const MONRect& f, int64_t ex, int64_t ey, int32_t K) {
     const int64_t w = int64_t{f.Right} - f.Left;
     const int64_t h = int64_t{f.Top} - f.Bottom;
     // Each strip starts beyond a kerf, or is dropped when the kerf does not fit.
@@ -161,18 +157,36 @@ void DecouperChute(Panneau_p& panneau, const MONRect& f, const TPiece& piece,
     const int32_t xCut = w < ex + K ? f.Right : EnCote(f.Left + ex + K);
     const int32_t xPiece = EnCote(f.Left + ex);
     const int32_t yPiece = EnCote(f.Top - ey);
+    return {{f.Left, yCut, xPiece, f.Bottom},
+            {xCut, f.Top, f.Right, f.Bottom},
+            {f.Left, yCut, f.Right, f.Bottom},
+            {xCut, f.Top, f.Right, yPiece}};
+}
 
-    const MONRect v1{f.Left, yCut, xPiece, f.Bottom};
-    const MONRect v2{xCut, f.Top, f.Right, f.Bottom};
-    const MONRect h1{f.Left, yCut, f.Right, f.Bottom};
-    const MONRect h2{xCut, f.Top, f.Right, yPiece};
-    const float sV = NoterDecoupe(v1, v2, suivantes, marges, panneau.Sens);
-    const float sH = NoterDecoupe(h1, h2, suivantes, marges, panneau.Sens);
+void AppliquerDecoupe(Panneau_p& panneau, const Decoupes& d, bool verticale) {
+    const MONRect& r1 = verticale ? d.v1 : d.h1;
+    const MONRect& r2 = verticale ? d.v2 : d.h2;
+    // Both cuts count even where the piece reaches the edge of f.
+    const int64_t decoupe =
+        panneau.LineaireDecoupe + (int64_t{r1.Right} - r1.Left) + (int64_t{r2.Top} - r2.Bottom);
+    panneau.LineaireDecoupe = EnCote(std::min<int64_t>(decoupe, INT32_MAX));
+    for (const MONRect& r : {r1, r2})
+        if (Aire(r) > 0)
+            panneau.Chutes.push_back(r);
+}
+
+void DecouperChute(Panneau_p& panneau, const MONRect& f, const TPiece& piece,
+                   const PiecesSuivantes& suivantes, const Marges& marges, int32_t K) {
+    const Decoupes d =
+        DecoupesPossibles(f, int64_t{piece.RectHorsTout.Right} - piece.RectHorsTout.Left,
+                          int64_t{piece.RectHorsTout.Top} - piece.RectHorsTout.Bottom, K);
+    const float sV = NoterDecoupe(d.v1, d.v2, suivantes, marges, panneau.Sens);
+    const float sH = NoterDecoupe(d.h1, d.h2, suivantes, marges, panneau.Sens);
 
     bool verticale = sV < sH;
     if (sV == sH) {
         // The first strictly largest rectangle decides; a piece filling f keeps V.
-        const int64_t aires[] = {Aire(v1), Aire(v2), Aire(h1), Aire(h2)};
+        const int64_t aires[] = {Aire(d.v1), Aire(d.v2), Aire(d.h1), Aire(d.h2)};
         int64_t plusGrande = 0;
         int premiere = 0;
         for (int k = 0; k < 4; ++k)
@@ -182,16 +196,7 @@ void DecouperChute(Panneau_p& panneau, const MONRect& f, const TPiece& piece,
             }
         verticale = premiere < 2;
     }
-
-    const MONRect& r1 = verticale ? v1 : h1;
-    const MONRect& r2 = verticale ? v2 : h2;
-    // Both cuts count even where the piece reaches the edge of f.
-    const int64_t decoupe =
-        panneau.LineaireDecoupe + (int64_t{r1.Right} - r1.Left) + (int64_t{r2.Top} - r2.Bottom);
-    panneau.LineaireDecoupe = EnCote(std::min<int64_t>(decoupe, INT32_MAX));
-    for (const MONRect& r : {r1, r2})
-        if (Aire(r) > 0)
-            panneau.Chutes.push_back(r);
+    AppliquerDecoupe(panneau, d, verticale);
 }
 
 float NoterDecoupe(const MONRect& r1, const MONRect& r2, const PiecesSuivantes& suivantes,

@@ -11,6 +11,10 @@
 
 namespace tavelune {
 
+// Horizontal and Vertical fix the orientation; anything else lets the piece turn.
+bool SensFixe(int32_t sens);
+bool LibreDeTourner(int32_t sensPiece, int32_t sensPanneau);
+
 // Does the piece, with its margins, fit in r on a sheet of direction sens? A piece
 // with a side of zero or less fits nowhere.
 bool PiecePasse(const TPiece& piece, const MONRect& r, const Marges& marges, int32_t sens);
@@ -61,6 +65,19 @@ bool PieceTournee(const TPiece& piece, const MONRect& f, const Marges& marges, i
 // Puts the piece against the top-left corner of f: sets RectCoupe and RectHorsTout.
 void PoserPiece(const Panneau_p& panneau, TPiece& piece, const MONRect& f, const Marges& marges,
                 bool p);
+
+// What a piece of overall size ex x ey, against the top-left corner of f, leaves of f
+// with each cut first: below it and right of it (v1, v2) when the vertical cut runs the
+// whole height of f, below it and right of it (h1, h2) when the horizontal one runs the
+// whole width. A strip starts beyond the kerf; one too narrow for the kerf has no area.
+struct Decoupes {
+    MONRect v1, v2, h1, h2;
+};
+Decoupes DecoupesPossibles(const MONRect& f, int64_t ex, int64_t ey, int32_t K);
+
+// Keeps the strips of the chosen cut as free rectangles (those with an area) and adds
+// the two cuts to LineaireDecoupe.
+void AppliquerDecoupe(Panneau_p& panneau, const Decoupes& d, bool verticale);
 
 // Cuts what the placed piece leaves of f into at most two free rectangles, vertical or
 // horizontal cut first, and adds the two cuts to LineaireDecoupe.
