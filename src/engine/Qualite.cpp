@@ -43,11 +43,19 @@ struct Feuille {
 enum class ChoixChute { MoinsDAire, PetitCote, GrandCote };
 enum class ChoixCoupe { GardeLaPlusGrande, PetitReste, GrandReste, GardeLaPlusPetite };
 
+// What leads a fill: each piece in turn looks for the free rectangle it fills best; each
+// free rectangle in turn takes the heaviest piece it holds; or strips opened by one piece
+// and filled with rows of identical pieces, then free rectangles as before.
+enum class Pilote { Pieces, Chutes, Bandes };
+
 struct Regles {
     ChoixChute chute;
     ChoixCoupe coupe;
     int cle;      // which size orders the pieces
     double bruit; // how far the order strays from it
+    Pilote pilote;
+    bool perte;           // the piece for a free rectangle loses the strips it leaves too narrow
+    bool bandesEnLargeur; // strips run along y (across the sheet's length)
 };
 
 int64_t PlusGrande(const std::vector<MONRect>& chutes) {
@@ -87,6 +95,15 @@ public:
                 sens_.push_back(p.Sens);
         for (Sorte& s : sortes_)
             s.modele = ChoisirModele(depart_, s.piece, marges_);
+        correction_.assign(sortes_.size(), 1.0);
+        // The overall areas of the pieces do not overlap: with a single kind of sheet,
+        // their sum tells how many sheets they need at least.
+        const Panneau_p& p = depart_.front();
+        const bool uneSorte = std::all_of(depart_.begin(), depart_.end(), [&](const auto& q) {
+            return q.Rect == p.Rect && q.Sens == p.Sens && q.Epaisseur == p.Epaisseur &&
+                   q.Essence == p.Essence;
+        });
+        aireUnique_ = uneSorte ? Aire(p.Rect) : 0;
     }
 
     const std::vector<Panneau_p>& Depart() const { return depart_; }
@@ -105,10 +122,42 @@ private:
         return (!memeSens || p.Sens == s.piece.Sens) && PanneauConvient(p, s.piece, marges_);
     }
     bool Expire() const { return Horloge::now() >= fin_; }
+    // Builds a plan sheet after sheet, each the fullest of `essais` fills; none when it
+    // would need more than `plafond` sheets or the budget runs out.
     std::optional<Plan> Construire(int essais, std::size_t plafond);
+    // The fewest sheets the copies left may take.
+    std::size_t PlaquesAuMoins(const std::vector<int32_t>& restes) const;
+    void Corriger(const std::vector<Feuille>& feuilles, const std::vector<int32_t>& restes);
+    // Moves the pieces of the last sheet into the free rectangles of the others; true when
+    // all found room, and the last sheet is gone.
+    bool ViderDerniere(Plan& plan) const;
     Feuille MeilleurRemplissage(std::size_t modele, const std::vector<int32_t>& restes, int essais);
+    struct Poses {
+        bool droite;
+        bool tournee;
+    };
+    static Poses PosesPermises(const Sorte& s, const Panneau_p& plaque);
     Feuille Remplir(std::size_t modele, std::vector<int32_t> restes, const Regles& regles);
+    void RemplirParPieces(Feuille& feuille, std::vector<int32_t>& restes, const Regles& regles);
+    void RemplirParChutes(Feuille& feuille, std::vector<int32_t>& restes, const Regles& regles);
+    void PoserBandes(Feuille& feuille, std::vector<int32_t>& restes, const Regles& regles);
+    struct Rangee {
+        std::size_t t;
+        bool tournee;
+        int32_t nb;
+    };
+    // Rows of identical pieces down a strip `largeur` across and `longueur` long, the
+    // fullest row first; their overall area.
+    int64_t Rangees(std::vector<int32_t> restes, const Panneau_p& plaque, bool enLargeur,
+                    int64_t largeur, int64_t longueur, std::vector<Rangee>* rangees) const;
+    // Lays each copy of piece t in the free rectangle the rules pick; false when none takes it.
     bool Placer(Feuille& feuille, std::size_t t, const Regles& regles) const;
+    bool CoupeVerticale(const MONRect& f, int64_t lx, int64_t ly, ChoixCoupe coupe) const;
+    // Lays piece t in free rectangle k, cutting first as told or as the rule chooses.
+    Decoupes Poser(Feuille& feuille, std::size_t k, std::size_t t, bool tournee,
+                   bool verticale) const;
+    void Poser(Feuille& feuille, std::size_t k, std::size_t t, bool tournee,
+               ChoixCoupe coupe) const;
     std::vector<std::size_t> Ordre(const Regles& regles);
     Regles ReglesAuHasard();
 
@@ -118,33 +167,29 @@ private:
     int32_t K_;
     Horloge::time_point fin_;
     std::vector<int32_t> sens_;
+    int64_t aireUnique_ = 0; // the area of the sheets when all are of one kind
+    std::vector<double> correction_;
     std::mt19937_64 hasard_;
 };
 
 std::size_t Recherche::Minimum() const {
-    // The overall areas of the pieces do not overlap: with a single kind of sheet they
-    // need that many sheets at least.
-    const Panneau_p& p = depart_.front();
-    const bool uneSorteDePlaque = std::all_of(depart_.begin(), depart_.end(), [&](const auto& q) {
-        return q.Rect == p.Rect && q.Sens == p.Sens && q.Epaisseur == p.Epaisseur &&
-               q.Essence == p.Essence;
-    });
-    if (!uneSorteDePlaque)
-        return depart_.size();
-    int64_t aire = 0;
+    std::vector<int32_t> toutes;
     for (const Sorte& s : sortes_)
-        if (s.modele)
-            aire += s.ex * s.ey * s.nb;
-    const int64_t aPlaque = Aire(p.Rect);
-    const auto parAire = static_cast<std::size_t>((aire + aPlaque - 1) / aPlaque);
-    return std::max(depart_.size(), parAire);
+        toutes.push_back(s.modele ? s.nb : 0);
+    return std::max(depart_.size(), PlaquesAuMoins(toutes));
 }
 
 Regles Recherche::ReglesAuHasard() {
-    std::uniform_int_distribution<int> chute(0, 2), coupe(0, 3), cle(0, 4);
+    std::uniform_int_distribution<int> chute(0, 2), coupe(0, 3), cle(0, 4), pile(0, 1),
+        pilote(0, 2);
     std::uniform_real_distribution<double> bruit(0.0, 0.3);
-    return {static_cast<ChoixChute>(chute(hasard_)), static_cast<ChoixCoupe>(coupe(hasard_)),
-            cle(hasard_), bruit(hasard_)};
+    return {static_cast<ChoixChute>(chute(hasard_)),
+            static_cast<ChoixCoupe>(coupe(hasard_)),
+            cle(hasard_),
+            bruit(hasard_),
+            static_cast<Pilote>(pilote(hasard_)),
+            pile(hasard_) == 1,
+            pile(hasard_) == 1};
 }
 
 std::vector<std::size_t> Recherche::Ordre(const Regles& regles) {
@@ -154,7 +199,7 @@ std::vector<std::size_t> Recherche::Ordre(const Regles& regles) {
         const Sorte& s = sortes_[t];
         const double a = double(s.ex), b = double(s.ey);
         const double valeurs[] = {a * b, std::max(a, b), a + b, b, a};
-        cles.emplace_back(-valeurs[regles.cle] * bruit(hasard_), t);
+        cles.emplace_back(-valeurs[regles.cle] * correction_[t] * bruit(hasard_), t);
     }
     std::sort(cles.begin(), cles.end());
     std::vector<std::size_t> ordre;
@@ -163,12 +208,14 @@ std::vector<std::size_t> Recherche::Ordre(const Regles& regles) {
     return ordre;
 }
 
+Recherche::Poses Recherche::PosesPermises(const Sorte& s, const Panneau_p& plaque) {
+    const bool libre = LibreDeTourner(s.piece.Sens, plaque.Sens);
+    return {libre || s.piece.Sens == plaque.Sens, libre || s.piece.Sens != plaque.Sens};
+}
+
 bool Recherche::Placer(Feuille& feuille, std::size_t t, const Regles& regles) const {
     const Sorte& s = sortes_[t];
-    const Panneau_p& plaque = depart_[feuille.modele];
-    const bool libre = LibreDeTourner(s.piece.Sens, plaque.Sens);
-    const bool droite = libre || s.piece.Sens == plaque.Sens;
-    const bool tournee = libre || s.piece.Sens != plaque.Sens;
+    const Poses poses = PosesPermises(s, depart_[feuille.modele]);
     std::optional<std::size_t> choisie;
     bool choisieTournee = false;
     std::pair<int64_t, int64_t> meilleure{INT64_MAX, INT64_MAX};
@@ -196,67 +243,314 @@ bool Recherche::Placer(Feuille& feuille, std::size_t t, const Regles& regles) co
         }
     };
     for (std::size_t k = 0; k < feuille.libres.size(); ++k) {
-        if (droite)
+        if (poses.droite)
             essayer(k, s.ex, s.ey, false);
-        if (tournee)
+        if (poses.tournee)
             essayer(k, s.ey, s.ex, true);
     }
     if (!choisie)
         return false;
-    const MONRect f = feuille.libres[*choisie];
-    const int64_t lx = choisieTournee ? s.ey : s.ex;
-    const int64_t ly = choisieTournee ? s.ex : s.ey;
+    Poser(feuille, *choisie, t, choisieTournee, regles.coupe);
+    return true;
+}
+
+bool Recherche::CoupeVerticale(const MONRect& f, int64_t lx, int64_t ly, ChoixCoupe coupe) const {
     const Decoupes d = DecoupesPossibles(f, lx, ly, K_);
     const int64_t resteX = Largeur(f) - lx, resteY = Hauteur(f) - ly;
     const int64_t grandeV = std::max(Aire(d.v1), Aire(d.v2));
     const int64_t grandeH = std::max(Aire(d.h1), Aire(d.h2));
-    bool verticale = false;
-    switch (regles.coupe) {
+    switch (coupe) {
     case ChoixCoupe::GardeLaPlusGrande:
-        verticale = grandeV > grandeH;
-        break;
+        return grandeV > grandeH;
     case ChoixCoupe::GardeLaPlusPetite:
-        verticale = grandeV < grandeH;
-        break;
+        return grandeV < grandeH;
     case ChoixCoupe::PetitReste:
-        verticale = resteX > resteY;
-        break;
+        return resteX > resteY;
     case ChoixCoupe::GrandReste:
-        verticale = resteX <= resteY;
-        break;
+        return resteX <= resteY;
     }
-    feuille.libres.erase(feuille.libres.begin() + static_cast<std::ptrdiff_t>(*choisie));
+    return false;
+}
+
+Decoupes Recherche::Poser(Feuille& feuille, std::size_t k, std::size_t t, bool tournee,
+                          bool verticale) const {
+    const Sorte& s = sortes_[t];
+    const MONRect f = feuille.libres[k];
+    const Decoupes d = DecoupesPossibles(f, tournee ? s.ey : s.ex, tournee ? s.ex : s.ey, K_);
+    feuille.libres.erase(feuille.libres.begin() + static_cast<std::ptrdiff_t>(k));
     for (const MONRect& r : {verticale ? d.v1 : d.h1, verticale ? d.v2 : d.h2})
         if (Aire(r) > 0)
             feuille.libres.push_back(r);
-    feuille.poses.push_back({t, f, choisieTournee, verticale});
+    feuille.poses.push_back({t, f, tournee, verticale});
     feuille.aire += s.ex * s.ey;
-    return true;
+    return d;
+}
+
+void Recherche::Poser(Feuille& feuille, std::size_t k, std::size_t t, bool tournee,
+                      ChoixCoupe coupe) const {
+    const Sorte& s = sortes_[t];
+    Poser(feuille, k, t, tournee,
+          CoupeVerticale(feuille.libres[k], tournee ? s.ey : s.ex, tournee ? s.ex : s.ey, coupe));
 }
 
 Feuille Recherche::Remplir(std::size_t modele, std::vector<int32_t> restes, const Regles& regles) {
-    Feuille feuille{modele, depart_[modele].Chutes, {}, 0};
-    for (std::size_t t : Ordre(regles)) {
-        if (restes[t] == 0 || !Convient(sortes_[t], depart_[modele]))
-            continue;
-        while (restes[t] > 0 && Placer(feuille, t, regles))
-            --restes[t];
+    Feuille feuille{modele, depart_[modele].Chutes, {}};
+    switch (regles.pilote) {
+    case Pilote::Pieces:
+        RemplirParPieces(feuille, restes, regles);
+        break;
+    case Pilote::Bandes:
+        PoserBandes(feuille, restes, regles);
+        RemplirParChutes(feuille, restes, regles);
+        break;
+    case Pilote::Chutes:
+        RemplirParChutes(feuille, restes, regles);
+        break;
     }
     return feuille;
 }
 
+void Recherche::RemplirParPieces(Feuille& feuille, std::vector<int32_t>& restes,
+                                 const Regles& regles) {
+    for (std::size_t t : Ordre(regles)) {
+        if (restes[t] == 0 || !Convient(sortes_[t], depart_[feuille.modele]))
+            continue;
+        while (restes[t] > 0 && Placer(feuille, t, regles))
+            --restes[t];
+    }
+}
+
+void Recherche::RemplirParChutes(Feuille& feuille, std::vector<int32_t>& restes,
+                                 const Regles& regles) {
+    const Panneau_p& plaque = depart_[feuille.modele];
+    std::uniform_real_distribution<double> bruit(1.0 - regles.bruit, 1.0 + regles.bruit);
+    struct Candidate {
+        std::size_t t;
+        double poids;
+        Poses poses;
+    };
+    std::vector<Candidate> candidates;
+    for (std::size_t t = 0; t < sortes_.size(); ++t)
+        if (restes[t] > 0 && Convient(sortes_[t], plaque))
+            candidates.push_back(
+                {t, double(sortes_[t].ex * sortes_[t].ey) * correction_[t] * bruit(hasard_),
+                 PosesPermises(sortes_[t], plaque)});
+    // A strip narrower than this holds no piece.
+    int64_t etroite = INT64_MAX - K_;
+    for (const Candidate& c : candidates)
+        etroite = std::min({etroite, sortes_[c.t].ex, sortes_[c.t].ey});
+    etroite += K_;
+    std::vector<MONRect> perdues;
+    while (!feuille.libres.empty()) {
+        // The free rectangle to fill next: the smallest, or the one highest on the left.
+        const auto avant = [&](const MONRect& a, const MONRect& b) {
+            if (regles.chute == ChoixChute::MoinsDAire)
+                return Aire(a) < Aire(b);
+            return std::make_pair(-int64_t{a.Top}, a.Left) <
+                   std::make_pair(-int64_t{b.Top}, b.Left);
+        };
+        const auto k = static_cast<std::size_t>(
+            std::min_element(feuille.libres.begin(), feuille.libres.end(), avant) -
+            feuille.libres.begin());
+        const MONRect& f = feuille.libres[k];
+        // The heaviest piece that fits it, less the strips it would leave too narrow for
+        // any piece when the rules count them.
+        const Candidate* choisie = nullptr;
+        bool tournee = false;
+        double meilleure = 0.0;
+        const auto essayer = [&](const Candidate& c, int64_t lx, int64_t ly, bool estTournee) {
+            const int64_t dx = Largeur(f) - lx, dy = Hauteur(f) - ly;
+            if (dx < 0 || dy < 0)
+                return;
+            double note = c.poids;
+            if (regles.perte)
+                note -= double((dx > 0 && dx < etroite ? dx * ly : 0) +
+                               (dy > 0 && dy < etroite ? dy * lx : 0));
+            if (!choisie || note > meilleure) {
+                choisie = &c;
+                tournee = estTournee;
+                meilleure = note;
+            }
+        };
+        for (const Candidate& c : candidates) {
+            if (restes[c.t] == 0)
+                continue;
+            const Sorte& s = sortes_[c.t];
+            if (c.poses.droite)
+                essayer(c, s.ex, s.ey, false);
+            if (c.poses.tournee)
+                essayer(c, s.ey, s.ex, true);
+        }
+        if (!choisie) {
+            perdues.push_back(f);
+            feuille.libres.erase(feuille.libres.begin() + static_cast<std::ptrdiff_t>(k));
+            continue;
+        }
+        --restes[choisie->t];
+        Poser(feuille, k, choisie->t, tournee, regles.coupe);
+    }
+    feuille.libres = std::move(perdues);
+}
+
+int64_t Recherche::Rangees(std::vector<int32_t> restes, const Panneau_p& plaque, bool enLargeur,
+                           int64_t largeur, int64_t longueur, std::vector<Rangee>* rangees) const {
+    int64_t aire = 0;
+    while (longueur > 0) {
+        std::optional<Rangee> choisie;
+        int64_t pas = 0;
+        double densite = 0.0;
+        for (std::size_t t = 0; t < sortes_.size(); ++t) {
+            if (restes[t] == 0 || !Convient(sortes_[t], plaque))
+                continue;
+            const Sorte& s = sortes_[t];
+            const Poses poses = PosesPermises(s, plaque);
+            for (const bool tournee : {false, true}) {
+                if (!(tournee ? poses.tournee : poses.droite))
+                    continue;
+                const int64_t lx = tournee ? s.ey : s.ex, ly = tournee ? s.ex : s.ey;
+                const int64_t a = enLargeur ? lx : ly, b = enLargeur ? ly : lx;
+                if (a > largeur || b > longueur)
+                    continue;
+                const auto nb =
+                    static_cast<int32_t>(std::min<int64_t>(restes[t], (largeur + K_) / (a + K_)));
+                const double d = double(nb * s.ex * s.ey) / double(b + K_);
+                if (!choisie || d > densite) {
+                    choisie = Rangee{t, tournee, nb};
+                    densite = d;
+                    pas = b + K_;
+                }
+            }
+        }
+        if (!choisie)
+            break;
+        aire += choisie->nb * sortes_[choisie->t].ex * sortes_[choisie->t].ey;
+        restes[choisie->t] -= choisie->nb;
+        longueur -= pas;
+        if (rangees)
+            rangees->push_back(*choisie);
+    }
+    return aire;
+}
+
+void Recherche::PoserBandes(Feuille& feuille, std::vector<int32_t>& restes, const Regles& regles) {
+    if (feuille.libres.size() != 1)
+        return;
+    const Panneau_p& plaque = depart_[feuille.modele];
+    const bool enLargeur = regles.bandesEnLargeur;
+    std::uniform_real_distribution<double> bruit(1.0 - regles.bruit, 1.0 + regles.bruit);
+    const auto indice = [&](const MONRect& r) -> std::optional<std::size_t> {
+        const auto it = std::find(feuille.libres.rbegin(), feuille.libres.rend(), r);
+        if (Aire(r) <= 0 || it == feuille.libres.rend())
+            return std::nullopt;
+        return static_cast<std::size_t>(feuille.libres.rend() - it) - 1;
+    };
+    std::optional<std::size_t> reste = 0;
+    while (reste) {
+        const MONRect r = feuille.libres[*reste];
+        const int64_t travers = enLargeur ? Largeur(r) : Hauteur(r);
+        const int64_t long_ = enLargeur ? Hauteur(r) : Largeur(r);
+        // The pieces that may open a strip: the heaviest few.
+        std::vector<std::pair<double, std::size_t>> ouvrantes;
+        for (std::size_t t = 0; t < sortes_.size(); ++t)
+            if (restes[t] > 0 && Convient(sortes_[t], plaque))
+                ouvrantes.emplace_back(
+                    -double(sortes_[t].ex * sortes_[t].ey) * correction_[t] * bruit(hasard_), t);
+        const std::size_t nbOuvrantes = std::min<std::size_t>(ouvrantes.size(), 12);
+        std::partial_sort(ouvrantes.begin(),
+                          ouvrantes.begin() + static_cast<std::ptrdiff_t>(nbOuvrantes),
+                          ouvrantes.end());
+        std::optional<Rangee> ouvrante;
+        double meilleure = 0.0;
+        for (std::size_t o = 0; o < nbOuvrantes; ++o) {
+            const std::size_t t = ouvrantes[o].second;
+            const Sorte& s = sortes_[t];
+            const Poses poses = PosesPermises(s, plaque);
+            for (const bool tournee : {false, true}) {
+                if (!(tournee ? poses.tournee : poses.droite))
+                    continue;
+                const int64_t lx = tournee ? s.ey : s.ex, ly = tournee ? s.ex : s.ey;
+                const int64_t a = enLargeur ? lx : ly, b = enLargeur ? ly : lx;
+                if (a > travers || b > long_)
+                    continue;
+                --restes[t];
+                const int64_t aire =
+                    s.ex * s.ey + Rangees(restes, plaque, enLargeur, a, long_ - b - K_, nullptr);
+                ++restes[t];
+                const double part = double(aire) / double(a * long_) * bruit(hasard_);
+                if (!ouvrante || part > meilleure) {
+                    ouvrante = Rangee{t, tournee, 1};
+                    meilleure = part;
+                }
+            }
+        }
+        if (!ouvrante)
+            return;
+        // The opening piece, then each row: its first piece cuts across the strip, the
+        // others follow along the row.
+        --restes[ouvrante->t];
+        const Decoupes d = Poser(feuille, *reste, ouvrante->t, ouvrante->tournee, enLargeur);
+        const MONRect corps = enLargeur ? d.v1 : d.h2;
+        const MONRect suite = enLargeur ? d.v2 : d.h1;
+        const Sorte& s = sortes_[ouvrante->t];
+        const int64_t a = enLargeur == ouvrante->tournee ? s.ey : s.ex;
+        std::vector<Rangee> rangees;
+        Rangees(restes, plaque, enLargeur, a, (enLargeur ? Hauteur(corps) : Largeur(corps)),
+                &rangees);
+        std::optional<std::size_t> k = indice(corps);
+        for (const Rangee& rangee : rangees) {
+            if (!k)
+                break;
+            restes[rangee.t] -= rangee.nb;
+            const Decoupes premiere = Poser(feuille, *k, rangee.t, rangee.tournee, !enLargeur);
+            std::optional<std::size_t> j = indice(enLargeur ? premiere.h2 : premiere.v1);
+            const MONRect apres = enLargeur ? premiere.h1 : premiere.v2;
+            for (int32_t n = 1; n < rangee.nb && j; ++n) {
+                const Decoupes e = Poser(feuille, *j, rangee.t, rangee.tournee, enLargeur);
+                j = indice(enLargeur ? e.v2 : e.h1);
+            }
+            k = indice(apres);
+        }
+        reste = indice(suite);
+    }
+}
+
 Feuille Recherche::MeilleurRemplissage(std::size_t modele, const std::vector<int32_t>& restes,
                                        int essais) {
-    // The first fill follows the standard order and rules, so every plan starts from one
-    // the standard optimisation could make.
-    Feuille meilleure =
-        Remplir(modele, restes, {ChoixChute::MoinsDAire, ChoixCoupe::GardeLaPlusGrande, 0, 0.0});
+    // The first fill is the plain one: largest pieces first, each in the free rectangle
+    // it fills best.
+    Feuille meilleure = Remplir(modele, restes,
+                                {ChoixChute::MoinsDAire, ChoixCoupe::GardeLaPlusGrande, 0, 0.0,
+                                 Pilote::Pieces, false, false});
     for (int e = 1; e < essais && !Expire(); ++e) {
         Feuille f = Remplir(modele, restes, ReglesAuHasard());
         if (f.aire > meilleure.aire)
             meilleure = std::move(f);
     }
     return meilleure;
+}
+
+std::size_t Recherche::PlaquesAuMoins(const std::vector<int32_t>& restes) const {
+    if (aireUnique_ == 0)
+        return 1;
+    int64_t aire = 0;
+    for (std::size_t t = 0; t < sortes_.size(); ++t)
+        aire += sortes_[t].ex * sortes_[t].ey * restes[t];
+    return static_cast<std::size_t>((aire + aireUnique_ - 1) / aireUnique_);
+}
+
+void Recherche::Corriger(const std::vector<Feuille>& feuilles, const std::vector<int32_t>& restes) {
+    // A piece's cost is the sheet area it took: its own, shared out with the waste of its
+    // sheet; pieces left over cost twice their area. Costlier pieces go first next time.
+    constexpr double part = 0.3;
+    for (const Feuille& f : feuilles) {
+        const double cout =
+            double(Aire(depart_[f.modele].Rect)) / double(std::max<int64_t>(f.aire, 1));
+        for (const Pose& p : f.poses)
+            correction_[p.sorte] = (1 - part) * correction_[p.sorte] + part * cout;
+    }
+    for (std::size_t t = 0; t < sortes_.size(); ++t)
+        if (restes[t] > 0)
+            correction_[t] = (1 - part) * correction_[t] + part * 2.0;
 }
 
 std::optional<Plan> Recherche::Construire(int essais, std::size_t plafond) {
@@ -275,29 +569,65 @@ std::optional<Plan> Recherche::Construire(int essais, std::size_t plafond) {
     for (;;) {
         const auto premiere =
             std::find_if(restes.begin(), restes.end(), [](int32_t n) { return n > 0; });
-        if (premiere == restes.end())
+        if (premiere == restes.end()) {
+            Corriger(plan.feuilles, restes);
             return plan;
-        if (plan.feuilles.size() >= plafond || Expire())
+        }
+        // One sheet more than the ceiling may still be emptied into the others.
+        if (plan.feuilles.size() + PlaquesAuMoins(restes) > plafond + 1 || Expire()) {
+            Corriger(plan.feuilles, restes);
             return std::nullopt;
+        }
         const std::size_t t = static_cast<std::size_t>(premiere - restes.begin());
         plan.feuilles.push_back(MeilleurRemplissage(*sortes_[t].modele, restes, essais));
         retirer(plan.feuilles.back());
     }
 }
 
+bool Recherche::ViderDerniere(Plan& plan) const {
+    if (plan.feuilles.size() <= depart_.size())
+        return false;
+    std::vector<Feuille> autres(plan.feuilles.begin(), plan.feuilles.end() - 1);
+    std::vector<Pose> poses = plan.feuilles.back().poses;
+    std::stable_sort(poses.begin(), poses.end(), [&](const Pose& a, const Pose& b) {
+        return sortes_[a.sorte].ex * sortes_[a.sorte].ey >
+               sortes_[b.sorte].ex * sortes_[b.sorte].ey;
+    });
+    const Regles regles{ChoixChute::MoinsDAire,
+                        ChoixCoupe::GardeLaPlusGrande,
+                        0,
+                        0.0,
+                        Pilote::Pieces,
+                        false,
+                        false};
+    for (const Pose& pose : poses) {
+        const auto prend = [&](Feuille& f) {
+            return Convient(sortes_[pose.sorte], depart_[f.modele]) &&
+                   Placer(f, pose.sorte, regles);
+        };
+        if (std::none_of(autres.begin(), autres.end(), prend))
+            return false;
+    }
+    plan.feuilles = std::move(autres);
+    return true;
+}
+
 std::optional<Plan> Recherche::Chercher(std::size_t plafond) {
     const std::size_t minimum = Minimum();
     std::optional<Plan> meilleur;
-    for (int essais = 1; !Expire(); essais = std::min(essais * 2, 64)) {
+    // A quick first plan, then fills chosen among more and more tries, over again.
+    for (int essais = 1; !Expire(); essais = essais < 64 ? std::max(essais * 2, 8) : 8) {
         std::optional<Plan> plan = Construire(essais, plafond);
-        if (!plan)
-            continue;
-        if (!meilleur || plan->CoutPlan() < meilleur->CoutPlan()) {
-            meilleur = std::move(plan);
-            plafond = meilleur->feuilles.size();
+        while (plan && ViderDerniere(*plan)) {
         }
+        if (!plan || plan->feuilles.size() > plafond)
+            continue;
+        if (!meilleur || plan->CoutPlan() < meilleur->CoutPlan())
+            meilleur = std::move(plan);
         if (meilleur->feuilles.size() <= minimum)
             break;
+        // From now on only a plan with fewer sheets is worth finishing.
+        plafond = meilleur->feuilles.size() - 1;
     }
     return meilleur;
 }

@@ -1,7 +1,9 @@
 #include "DebitsDeTest.h"
+#include "FabriqueDebit.h"
 #include "OptimisationLitterale.h"
 #include "VerificationPlan.h"
 #include "engine/Optimisation.h"
+#include "engine/Qualite.h"
 
 #include <gtest/gtest.h>
 
@@ -97,4 +99,52 @@ TEST(Proprietes, SurfacesDecaleesDesCotes) {
         OptimisationLitterale(reference);
         AttendrePlansEgaux(d, reference);
     }
+}
+
+namespace {
+
+// A job of one 30 x 30 sheet holding the given overall rectangles, no margins.
+Debit PlaqueGarnie(const std::vector<MONRect>& rects, int32_t traitScie) {
+    Debit d;
+    d.TraitScie = traitScie;
+    d.PanneauxSaisis.push_back(Plaque(30, 30, Indifferent));
+    Panneau_p plaque = CopierNeuf(d.PanneauxSaisis[0]);
+    plaque.Chutes.clear();
+    for (const MONRect& r : rects) {
+        TPiece p = Piece(r.Right - r.Left, r.Top - r.Bottom, Indifferent, 1,
+                         static_cast<int32_t>(d.PiecesSaisies.size()));
+        d.PiecesSaisies.push_back(p);
+        p.RectCoupe = p.RectHorsTout = r;
+        plaque.Pieces.push_back(p);
+    }
+    d.Panneaux.push_back(plaque);
+    return d;
+}
+
+} // namespace
+
+// Pieces must come apart by cuts from edge to edge, each leaving the kerf between them.
+TEST(Proprietes, LeVerificateurVeutDesCoupesDeBoutEnBout) {
+    const std::vector<MONRect> moulinet = {
+        {0, 10, 20, 0}, {20, 20, 30, 0}, {10, 30, 30, 20}, {0, 30, 10, 10}, {10, 20, 20, 10}};
+    EXPECT_FALSE(VerifierPlan(PlaqueGarnie(moulinet, 0)).empty());
+    const std::vector<MONRect> bandes = {{0, 30, 10, 0}, {13, 30, 30, 15}, {13, 12, 30, 0}};
+    EXPECT_EQ(VerifierPlan(PlaqueGarnie(bandes, 3)), std::vector<std::string>{});
+    EXPECT_FALSE(VerifierPlan(PlaqueGarnie(bandes, 4)).empty());
+}
+
+// The search for fewer sheets keeps every rule and never does worse than the standard
+// optimisation, whose unplaceable copies it leaves out too.
+TEST(Proprietes, PlansQualite) {
+    for (std::size_t t = 0; t < std::size(tirages); ++t)
+        for (uint32_t graine = 1; graine <= 2; ++graine) {
+            SCOPED_TRACE("tirage " + std::to_string(t) + " graine " + std::to_string(graine));
+            Debit d = DebitAleatoire(graine, tirages[t]);
+            Debit standard = d;
+            Optimisation(standard);
+            OptimisationQualite(d, std::chrono::milliseconds(50));
+            EXPECT_EQ(VerifierPlan(d), std::vector<std::string>{});
+            EXPECT_LE(d.Panneaux.size(), standard.Panneaux.size());
+            EXPECT_EQ(d.NonPlacees, standard.NonPlacees);
+        }
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <tuple>
 
@@ -34,6 +35,36 @@ std::string Texte(const MONRect& r) {
     std::ostringstream s;
     s << '{' << r.Left << ',' << r.Top << ',' << r.Right << ',' << r.Bottom << '}';
     return s.str();
+}
+
+// Whether the boxes can be parted by a sequence of edge-to-edge cuts, each leaving
+// at least `trait` between the boxes on either side. Any cut that parts them will do:
+// the boxes on each side of a sound sequence's cuts stay parted after another cut. The
+// cut nearest the middle keeps the recursion shallow.
+bool Guillotine(std::vector<Boite> boites, int64_t trait) {
+    if (boites.size() < 2)
+        return true;
+    for (const bool enX : {true, false}) {
+        const auto debut = [&](const Boite& b) { return enX ? b.x0 : b.y0; };
+        const auto fin = [&](const Boite& b) { return enX ? b.x1 : b.y1; };
+        std::sort(boites.begin(), boites.end(),
+                  [&](const Boite& a, const Boite& b) { return debut(a) < debut(b); });
+        std::optional<std::size_t> coupe;
+        int64_t finMax = INT64_MIN;
+        const std::size_t milieu = boites.size() / 2;
+        for (std::size_t k = 0; k + 1 < boites.size(); ++k) {
+            finMax = std::max(finMax, fin(boites[k]));
+            const bool possible = finMax + trait <= debut(boites[k + 1]);
+            const auto ecart = [&](std::size_t i) { return i > milieu ? i - milieu : milieu - i; };
+            if (possible && (!coupe || ecart(k + 1) < ecart(*coupe)))
+                coupe = k + 1;
+        }
+        if (coupe) {
+            const auto m = boites.begin() + static_cast<std::ptrdiff_t>(*coupe);
+            return Guillotine({boites.begin(), m}, trait) && Guillotine({m, boites.end()}, trait);
+        }
+    }
+    return false;
 }
 
 using Identite = std::tuple<int32_t, int32_t, int32_t, int32_t, int32_t, int32_t>;
@@ -78,6 +109,10 @@ private:
             ++placees_[IdentiteDe(piece)];
             ++parNumero_[piece.Numero];
         }
+        std::vector<Boite> pieces(occupe.end() - static_cast<std::ptrdiff_t>(panneau.Pieces.size()),
+                                  occupe.end());
+        if (!Guillotine(std::move(pieces), std::max<int64_t>(debit_.TraitScie, 0)))
+            Faute(k, "pas de suite de coupes de bout en bout laissant le trait de scie");
         for (std::size_t a = 0; a < occupe.size(); ++a)
             for (std::size_t b = a + 1; b < occupe.size(); ++b)
                 if (SeChevauchent(occupe[a], occupe[b]))
