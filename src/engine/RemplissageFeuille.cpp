@@ -1,0 +1,378 @@
+#include "engine/RemplissageFeuille.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace tavelune {
+
+namespace {
+
+int64_t Largeur(const MONRect& r) {
+    return int64_t{r.Right} - r.Left;
+}
+
+int64_t Hauteur(const MONRect& r) {
+    return int64_t{r.Top} - r.Bottom;
+}
+
+// The index of free rectangle r, looked for from the end where new ones go; none when it
+// has no area (it was dropped) or is not there.
+std::optional<std::size_t> Indice(const Feuille& feuille, const MONRect& r) {
+    const auto it = std::find(feuille.libres.rbegin(), feuille.libres.rend(), r);
+    if (Aire(r) <= 0 || it == feuille.libres.rend())
+        return std::nullopt;
+    return static_cast<std::size_t>(feuille.libres.rend() - it) - 1;
+}
+
+} // namespace
+
+// The weights of one fill: each sort's weight in the search, times some noise.
+class RemplissageFeuille::Tirage {
+public:
+    Tirage(const std::vector<double>& poids, std::mt19937_64& hasard, double bruit)
+        : poids_(poids), hasard_(hasard), bruit_(1.0 - bruit, 1.0 + bruit) {}
+
+    double Bruit() { return bruit_(hasard_); }
+    double Poids(std::size_t t, double valeur) { return valeur * poids_[t] * Bruit(); }
+
+private:
+    const std::vector<double>& poids_;
+    std::mt19937_64& hasard_;
+    std::uniform_real_distribution<double> bruit_;
+};
+
+RemplissageFeuille::RemplissageFeuille(const std::vector<Panneau_p>& depart,
+                                       const std::vector<Sorte>& sortes, const Marges& marges,
+                                       int32_t K, Horloge::time_point fin)
+    : depart_(depart), sortes_(sortes), marges_(marges), K_(K), fin_(fin) {
+    for (const Panneau_p& p : depart_)
+        if (std::find(sens_.begin(), sens_.end(), p.Sens) == sens_.end())
+            sens_.push_back(p.Sens);
+}
+
+bool RemplissageFeuille::Convient(const Sorte& s, const Panneau_p& plaque) const {
+    // A piece whose direction some sheet has goes on sheets of that direction only.
+    const bool memeSens = std::find(sens_.begin(), sens_.end(), s.piece.Sens) != sens_.end();
+    return (!memeSens || plaque.Sens == s.piece.Sens) && PanneauConvient(plaque, s.piece, marges_);
+}
+
+RemplissageFeuille::Poses RemplissageFeuille::PosesPermises(const Sorte& s,
+                                                            const Panneau_p& plaque) const {
+    const bool libre = LibreDeTourner(s.piece.Sens, plaque.Sens);
+    return {libre || s.piece.Sens == plaque.Sens, libre || s.piece.Sens != plaque.Sens};
+}
+
+Feuille RemplissageFeuille::Remplir(std::size_t modele, std::vector<int32_t> restes,
+                                    const Regles& regles, const std::vector<double>& poids,
+                                    std::mt19937_64& hasard) const {
+    Tirage tirage(poids, hasard, regles.bruit);
+    Feuille feuille{modele, depart_[modele].Chutes, {}};
+    switch (regles.pilote) {
+    case Pilote::Pieces:
+        RemplirParPieces(feuille, restes, regles, tirage);
+        break;
+    case Pilote::Bandes:
+        PoserBandes(feuille, restes, regles, tirage);
+        RemplirParChutes(feuille, restes, regles, tirage);
+        break;
+    case Pilote::Chutes:
+        RemplirParChutes(feuille, restes, regles, tirage);
+        break;
+    }
+    return feuille;
+}
+
+void RemplissageFeuille::RemplirParPieces(Feuille& feuille, std::vector<int32_t>& restes,
+                                          const Regles& regles, Tirage& tirage) const {
+    std::vector<std::pair<double, std::size_t>> ordre;
+    for (std::size_t t = 0; t < sortes_.size(); ++t) {
+        if (restes[t] == 0 || !Convient(sortes_[t], depart_[feuille.modele]))
+            continue;
+        const Sorte& s = sortes_[t];
+        const double a = double(s.ex), b = double(s.ey);
+        const double cles[NombreDeCles] = {a * b, std::max(a, b), a + b, b, a};
+        ordre.emplace_back(-tirage.Poids(t, cles[regles.cle]), t);
+    }
+    std::sort(ordre.begin(), ordre.end());
+    for (const auto& [cle, t] : ordre) {
+        if (Expire())
+            return;
+        while (restes[t] > 0 && Placer(feuille, t, regles))
+            --restes[t];
+    }
+}
+
+bool RemplissageFeuille::Placer(Feuille& feuille, std::size_t t, const Regles& regles) const {
+    const Sorte& s = sortes_[t];
+    const Poses poses = PosesPermises(s, depart_[feuille.modele]);
+    std::optional<std::size_t> choisie;
+    bool tournee = false;
+    std::pair<int64_t, int64_t> meilleure{INT64_MAX, INT64_MAX};
+    const auto essayer = [&](std::size_t k, int64_t lx, int64_t ly, bool estTournee) {
+        const MONRect& f = feuille.libres[k];
+        const int64_t dx = Largeur(f) - lx, dy = Hauteur(f) - ly;
+        if (dx < 0 || dy < 0)
+            return;
+        std::pair<int64_t, int64_t> note;
+        switch (regles.chute) {
+        case ChoixChute::MoinsDAire:
+            note = {Aire(f) - lx * ly, std::min(dx, dy)};
+            break;
+        case ChoixChute::PetitCote:
+            note = {std::min(dx, dy), std::max(dx, dy)};
+            break;
+        case ChoixChute::GrandCote:
+            note = {std::max(dx, dy), std::min(dx, dy)};
+            break;
+        }
+        if (note < meilleure) {
+            meilleure = note;
+            choisie = k;
+            tournee = estTournee;
+        }
+    };
+    for (std::size_t k = 0; k < feuille.libres.size(); ++k) {
+        if (poses.droite)
+            essayer(k, s.ex, s.ey, false);
+        if (poses.tournee)
+            essayer(k, s.ey, s.ex, true);
+    }
+    if (!choisie)
+        return false;
+    const MONRect& f = feuille.libres[*choisie];
+    Poser(feuille, *choisie, t, tournee,
+          CoupeVerticale(f, tournee ? s.ey : s.ex, tournee ? s.ex : s.ey, regles.coupe));
+    return true;
+}
+
+void RemplissageFeuille::RemplirParChutes(Feuille& feuille, std::vector<int32_t>& restes,
+                                          const Regles& regles, Tirage& tirage) const {
+    const Panneau_p& plaque = depart_[feuille.modele];
+    struct Candidate {
+        std::size_t t;
+        double poids;
+        Poses poses;
+    };
+    std::vector<Candidate> candidates;
+    // A strip narrower than this holds no piece.
+    int64_t etroite = INT64_MAX - K_;
+    for (std::size_t t = 0; t < sortes_.size(); ++t)
+        if (restes[t] > 0 && Convient(sortes_[t], plaque)) {
+            const Sorte& s = sortes_[t];
+            candidates.push_back(
+                {t, tirage.Poids(t, double(s.AireHorsTout())), PosesPermises(s, plaque)});
+            etroite = std::min({etroite, s.ex, s.ey});
+        }
+    etroite += K_;
+    // The free rectangle to fill next: the smallest, or the one highest on the left.
+    const auto avant = [&](const MONRect& a, const MONRect& b) {
+        if (regles.chute == ChoixChute::MoinsDAire)
+            return Aire(a) < Aire(b);
+        return std::make_pair(-int64_t{a.Top}, a.Left) < std::make_pair(-int64_t{b.Top}, b.Left);
+    };
+    std::vector<MONRect> perdues;
+    while (!feuille.libres.empty() && !Expire()) {
+        const auto k = static_cast<std::size_t>(
+            std::min_element(feuille.libres.begin(), feuille.libres.end(), avant) -
+            feuille.libres.begin());
+        const MONRect f = feuille.libres[k];
+        // The heaviest piece that fits it, less the strips it leaves too narrow for any
+        // piece when the rules count them.
+        const Candidate* choisie = nullptr;
+        bool tournee = false;
+        double meilleure = 0.0;
+        const auto essayer = [&](const Candidate& c, int64_t lx, int64_t ly, bool estTournee) {
+            const int64_t dx = Largeur(f) - lx, dy = Hauteur(f) - ly;
+            if (dx < 0 || dy < 0)
+                return;
+            double note = c.poids;
+            if (regles.perte)
+                note -= double((dx > 0 && dx < etroite ? dx * ly : 0) +
+                               (dy > 0 && dy < etroite ? dy * lx : 0));
+            if (!choisie || note > meilleure) {
+                choisie = &c;
+                tournee = estTournee;
+                meilleure = note;
+            }
+        };
+        for (const Candidate& c : candidates) {
+            if (restes[c.t] == 0)
+                continue;
+            const Sorte& s = sortes_[c.t];
+            if (c.poses.droite)
+                essayer(c, s.ex, s.ey, false);
+            if (c.poses.tournee)
+                essayer(c, s.ey, s.ex, true);
+        }
+        if (!choisie) {
+            perdues.push_back(f);
+            feuille.libres.erase(feuille.libres.begin() + static_cast<std::ptrdiff_t>(k));
+            continue;
+        }
+        --restes[choisie->t];
+        const Sorte& s = sortes_[choisie->t];
+        Poser(feuille, k, choisie->t, tournee,
+              CoupeVerticale(f, tournee ? s.ey : s.ex, tournee ? s.ex : s.ey, regles.coupe));
+    }
+    feuille.libres.insert(feuille.libres.end(), perdues.begin(), perdues.end());
+}
+
+int64_t RemplissageFeuille::Rangees(std::vector<int32_t> restes, const Panneau_p& plaque,
+                                    bool enLargeur, int64_t largeur, int64_t longueur,
+                                    std::vector<Rangee>* rangees) const {
+    int64_t aire = 0;
+    while (longueur > 0 && !Expire()) {
+        std::optional<Rangee> choisie;
+        int64_t pas = 0;
+        double densite = 0.0;
+        for (std::size_t t = 0; t < sortes_.size(); ++t) {
+            if (restes[t] == 0 || !Convient(sortes_[t], plaque))
+                continue;
+            const Sorte& s = sortes_[t];
+            const Poses poses = PosesPermises(s, plaque);
+            for (const bool tournee : {false, true}) {
+                if (!(tournee ? poses.tournee : poses.droite))
+                    continue;
+                const int64_t lx = tournee ? s.ey : s.ex, ly = tournee ? s.ex : s.ey;
+                const int64_t a = enLargeur ? lx : ly, b = enLargeur ? ly : lx;
+                if (a > largeur || b > longueur)
+                    continue;
+                const auto nb =
+                    static_cast<int32_t>(std::min<int64_t>(restes[t], (largeur + K_) / (a + K_)));
+                const double d = double(nb * s.AireHorsTout()) / double(b + K_);
+                if (!choisie || d > densite) {
+                    choisie = Rangee{t, tournee, nb};
+                    densite = d;
+                    pas = b + K_;
+                }
+            }
+        }
+        if (!choisie)
+            break;
+        aire += choisie->nb * sortes_[choisie->t].AireHorsTout();
+        restes[choisie->t] -= choisie->nb;
+        longueur -= pas;
+        if (rangees)
+            rangees->push_back(*choisie);
+    }
+    return aire;
+}
+
+std::optional<RemplissageFeuille::Rangee>
+RemplissageFeuille::Ouvrante(const MONRect& r, const std::vector<int32_t>& restes,
+                             const Panneau_p& plaque, bool enLargeur, Tirage& tirage) const {
+    const int64_t travers = enLargeur ? Largeur(r) : Hauteur(r);
+    const int64_t longueur = enLargeur ? Hauteur(r) : Largeur(r);
+    // Only the heaviest few are tried: each try fills a whole strip.
+    constexpr std::size_t Essayees = 12;
+    std::vector<std::pair<double, std::size_t>> ouvrantes;
+    for (std::size_t t = 0; t < sortes_.size(); ++t)
+        if (restes[t] > 0 && Convient(sortes_[t], plaque))
+            ouvrantes.emplace_back(-tirage.Poids(t, double(sortes_[t].AireHorsTout())), t);
+    const auto fin =
+        ouvrantes.begin() + static_cast<std::ptrdiff_t>(std::min(ouvrantes.size(), Essayees));
+    std::partial_sort(ouvrantes.begin(), fin, ouvrantes.end());
+
+    std::optional<Rangee> choisie;
+    double meilleure = 0.0;
+    std::vector<int32_t> apres = restes;
+    for (auto it = ouvrantes.begin(); it != fin; ++it) {
+        const std::size_t t = it->second;
+        const Sorte& s = sortes_[t];
+        const Poses poses = PosesPermises(s, plaque);
+        for (const bool tournee : {false, true}) {
+            if (!(tournee ? poses.tournee : poses.droite))
+                continue;
+            const int64_t lx = tournee ? s.ey : s.ex, ly = tournee ? s.ex : s.ey;
+            const int64_t a = enLargeur ? lx : ly, b = enLargeur ? ly : lx;
+            if (a > travers || b > longueur)
+                continue;
+            // The strip's filled share of the room it takes.
+            --apres[t];
+            const int64_t aire =
+                s.AireHorsTout() + Rangees(apres, plaque, enLargeur, a, longueur - b - K_, nullptr);
+            ++apres[t];
+            const double part = double(aire) / double(a * longueur) * tirage.Bruit();
+            if (!choisie || part > meilleure) {
+                choisie = Rangee{t, tournee, 1};
+                meilleure = part;
+            }
+        }
+    }
+    return choisie;
+}
+
+void RemplissageFeuille::PoserBandes(Feuille& feuille, std::vector<int32_t>& restes,
+                                     const Regles& regles, Tirage& tirage) const {
+    if (feuille.libres.size() != 1)
+        return;
+    const Panneau_p& plaque = depart_[feuille.modele];
+    const bool enLargeur = regles.bandesEnLargeur;
+    // Cutting across a strip is the other way from cutting the strip off.
+    const bool coupeBande = enLargeur;
+    const bool coupeRangee = !enLargeur;
+    for (std::optional<std::size_t> reste = 0; reste && !Expire();) {
+        const std::optional<Rangee> ouvrante =
+            Ouvrante(feuille.libres[*reste], restes, plaque, enLargeur, tirage);
+        if (!ouvrante)
+            return;
+        --restes[ouvrante->t];
+        const Decoupes d = Poser(feuille, *reste, ouvrante->t, ouvrante->tournee, coupeBande);
+        const MONRect corps = enLargeur ? d.v1 : d.h2;
+        const MONRect suite = enLargeur ? d.v2 : d.h1;
+        const Sorte& s = sortes_[ouvrante->t];
+        const int64_t largeur = enLargeur == ouvrante->tournee ? s.ey : s.ex;
+        std::vector<Rangee> rangees;
+        Rangees(restes, plaque, enLargeur, largeur, enLargeur ? Hauteur(corps) : Largeur(corps),
+                &rangees);
+        // Each row: its first piece cuts across the strip, the others follow along the row.
+        std::optional<std::size_t> k = Indice(feuille, corps);
+        for (auto r = rangees.begin(); r != rangees.end() && k; ++r) {
+            --restes[r->t];
+            const Decoupes premiere = Poser(feuille, *k, r->t, r->tournee, coupeRangee);
+            std::optional<std::size_t> j = Indice(feuille, enLargeur ? premiere.h2 : premiere.v1);
+            for (int32_t n = 1; n < r->nb && j; ++n) {
+                --restes[r->t];
+                const Decoupes e = Poser(feuille, *j, r->t, r->tournee, coupeBande);
+                j = Indice(feuille, enLargeur ? e.v2 : e.h1);
+            }
+            k = Indice(feuille, enLargeur ? premiere.h1 : premiere.v2);
+        }
+        reste = Indice(feuille, suite);
+    }
+}
+
+bool RemplissageFeuille::CoupeVerticale(const MONRect& f, int64_t lx, int64_t ly,
+                                        ChoixCoupe coupe) const {
+    const Decoupes d = DecoupesPossibles(f, lx, ly, K_);
+    const int64_t resteX = Largeur(f) - lx, resteY = Hauteur(f) - ly;
+    const int64_t grandeV = std::max(Aire(d.v1), Aire(d.v2));
+    const int64_t grandeH = std::max(Aire(d.h1), Aire(d.h2));
+    switch (coupe) {
+    case ChoixCoupe::GardeLaPlusGrande:
+        return grandeV > grandeH;
+    case ChoixCoupe::GardeLaPlusPetite:
+        return grandeV < grandeH;
+    case ChoixCoupe::PetitReste:
+        return resteX > resteY;
+    case ChoixCoupe::GrandReste:
+        return resteX <= resteY;
+    }
+    return false;
+}
+
+Decoupes RemplissageFeuille::Poser(Feuille& feuille, std::size_t k, std::size_t t, bool tournee,
+                                   bool verticale) const {
+    const Sorte& s = sortes_[t];
+    const MONRect f = feuille.libres[k];
+    const Decoupes d = DecoupesPossibles(f, tournee ? s.ey : s.ex, tournee ? s.ex : s.ey, K_);
+    feuille.libres.erase(feuille.libres.begin() + static_cast<std::ptrdiff_t>(k));
+    for (const MONRect& r : {verticale ? d.v1 : d.h1, verticale ? d.v2 : d.h2})
+        if (Aire(r) > 0)
+            feuille.libres.push_back(r);
+    feuille.poses.push_back({t, f, tournee, verticale});
+    feuille.aire += s.AireHorsTout();
+    return d;
+}
+
+} // namespace tavelune
