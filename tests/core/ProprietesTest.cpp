@@ -146,5 +146,31 @@ TEST(Proprietes, PlansQualite) {
             EXPECT_EQ(VerifierPlan(d), std::vector<std::string>{});
             EXPECT_LE(d.Panneaux.size(), standard.Panneaux.size());
             EXPECT_EQ(d.NonPlacees, standard.NonPlacees);
+            // The entered sheets come first, laid out as the standard plan lays them out.
+            const std::size_t entrees = PanneauxDeDepart(d).size();
+            for (std::size_t k = 0; k < entrees; ++k) {
+                EXPECT_EQ(d.Panneaux[k].Rect, standard.Panneaux[k].Rect);
+                EXPECT_EQ(d.Panneaux[k].Epaisseur, standard.Panneaux[k].Epaisseur);
+                EXPECT_EQ(d.Panneaux[k].Essence, standard.Panneaux[k].Essence);
+                EXPECT_EQ(d.Panneaux[k].Sens, standard.Panneaux[k].Sens);
+            }
         }
+}
+
+// Five pieces that fill 91 % of one sheet, which the standard order spreads over two.
+TEST(Proprietes, LaQualiteTrouveLaPlaqueQuiSuffit) {
+    Debit d;
+    d.PanneauxSaisis.push_back(Plaque(100, 100, Indifferent));
+    const std::pair<int32_t, int32_t> cotes[] = {{25, 45}, {65, 25}, {65, 15}, {60, 60}, {35, 50}};
+    for (const auto& [longueur, largeur] : cotes)
+        d.PiecesSaisies.push_back(
+            Piece(longueur, largeur, Indifferent, 1, static_cast<int32_t>(d.PiecesSaisies.size())));
+    Debit standard = d;
+    Optimisation(standard);
+    ASSERT_EQ(standard.Panneaux.size(), 2u);
+    // A plan on one sheet cannot be beaten: the search stops there, well within the budget.
+    OptimisationQualite(d, std::chrono::seconds(30));
+    EXPECT_EQ(d.Panneaux.size(), 1u);
+    EXPECT_EQ(d.Panneaux[0].Pieces.size(), 5u);
+    EXPECT_EQ(VerifierPlan(d), std::vector<std::string>{});
 }
