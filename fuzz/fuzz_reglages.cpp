@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::ofstream(lus / FICHIER_REGLAGES, std::ios::binary)
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     Reglages r = LireReglages(lus);
-    r.Marques = {true, true, true, true, true, true};
+    r.Marques = {true, true, true, true, true, true, true};
     if (const auto echecs = EcrireReglages(ecrits, r); !echecs.empty())
         fuzz::Echec("écriture refusée : " + echecs.front().fichier + " " + echecs.front().raison);
     Comparer(r, LireReglages(ecrits));

@@ -77,10 +77,14 @@ void EcrirePanneauxProposes(std::ostream& sortie, const Debit& debit,
 } // namespace
 
 int CommandeImport(const Arguments& arguments, std::ostream& sortie, std::ostream& erreurs) {
-    const auto a = LireArgumentsImport(arguments);
+    Arguments autres = arguments;
+    const auto optimisation = ExtraireOptimisation(autres, erreurs);
+    if (!optimisation)
+        return SortieErreur;
+    const auto a = LireArgumentsImport(autres);
     if (!a)
         return Usage(erreurs, UsageImport);
-    const ContexteCli contexte = LireContexte();
+    const ContexteCli contexte = LireContexte(*optimisation);
     const std::string annulee =
         std::string(fixes::ErreurOuverture) + " " + std::string(fixes::ImportationAnnulee);
 

@@ -2,6 +2,7 @@
 #include "cli/Contexte.h"
 #include "cli/Json.h"
 #include "documents/FichierDebit.h"
+#include "documents/FichiersReglages.h"
 #include "strings/Nombres.h"
 
 #include <algorithm>
@@ -119,12 +120,22 @@ void MetragesJson(EcrivainJson& j, const std::vector<METRAGE>& metrages) {
     j.FinListe();
 }
 
+// How the plan was computed: the settings file's choice or the flags'.
+void OptimisationJson(EcrivainJson& j, const ChoixOptimisation& choix) {
+    j.Cle("Optimisation");
+    j.DebutObjet();
+    j.Champ("Mode", NomMode(choix.Mode));
+    j.ChampReel("Budget", choix.Budget);
+    j.FinObjet();
+}
+
 // The whole plan as one JSON document.
-void EcrirePlanJson(std::ostream& sortie, const Debit& debit) {
+void EcrirePlanJson(std::ostream& sortie, const Debit& debit, const ChoixOptimisation& choix) {
     EcrivainJson j(sortie);
     j.DebutObjet();
     j.Champ("TypeDebit", debit.TypeDebit);
     j.Champ("TraitScie", debit.TraitScie);
+    OptimisationJson(j, choix);
     MargesJson(j, debit.MargesJob);
     PanneauxSaisisJson(j, debit.PanneauxSaisis);
     PiecesSaisiesJson(j, debit);
@@ -226,9 +237,13 @@ int Usage(std::ostream& erreurs) {
 } // namespace
 
 int CommandePlan(const Arguments& arguments, std::ostream& sortie, std::ostream& erreurs) {
+    Arguments autres = arguments;
+    const auto optimisation = ExtraireOptimisation(autres, erreurs);
+    if (!optimisation)
+        return SortieErreur;
     bool json = false;
     std::vector<std::string> fichiers;
-    for (const auto& a : arguments) {
+    for (const auto& a : autres) {
         if (a == "--json")
             json = true;
         else if (a.starts_with("--"))
@@ -241,10 +256,10 @@ int CommandePlan(const Arguments& arguments, std::ostream& sortie, std::ostream&
     Debit debit;
     if (!LireDebitCli(fichiers[0], debit, erreurs))
         return SortieErreur;
-    const ContexteCli contexte = LireContexte();
+    const ContexteCli contexte = LireContexte(*optimisation);
     CalculerPlan(debit, contexte);
     if (json)
-        EcrirePlanJson(sortie, debit);
+        EcrirePlanJson(sortie, debit, contexte.reglages.Optimisation);
     else
         EcrirePlanTexte(sortie, debit, contexte);
     return SortieReussie;

@@ -93,7 +93,11 @@ bool Imprimer(Imprimante& imprimante, const ArgumentsRendu& a, const Debit& debi
 } // namespace
 
 int CommandeRendu(const Arguments& arguments, std::ostream& sortie, std::ostream& erreurs) {
-    const auto a = LireArguments(arguments);
+    Arguments autres = arguments;
+    const auto optimisation = ExtraireOptimisation(autres, erreurs);
+    if (!optimisation)
+        return SortieErreur;
+    const auto a = LireArguments(autres);
     if (!a) {
         erreurs << "usage: tavelune-cli " << UsageRendu << '\n';
         return SortieErreur;
@@ -111,7 +115,7 @@ int CommandeRendu(const Arguments& arguments, std::ostream& sortie, std::ostream
     char* argv[] = {nom, nullptr};
     QGuiApplication application(argc, argv);
 
-    const ContexteCli contexte = LireContexte();
+    const ContexteCli contexte = LireContexte(*optimisation);
     CalculerPlan(debit, contexte);
 
     std::string raison;

@@ -15,14 +15,19 @@ inline constexpr int SortieErreur = 2; // bad arguments, or an input that cannot
 
 using Arguments = std::vector<std::string>;
 
+// The commands that compute a plan take the optimisation choice of the settings
+// file, or the one their --mode and --budget give.
+
 // Reads the job, optimises it and prints the plan, for a person or as JSON.
-inline constexpr std::string_view UsagePlan = "plan JOB.deb [--json]";
+inline constexpr std::string_view UsagePlan =
+    "plan JOB.deb [--json] [--mode standard|qualite] [--budget SECONDS]";
 int CommandePlan(const Arguments& arguments, std::ostream& sortie, std::ostream& erreurs);
 
 // Starts a job from a piece list, as the desktop import followed by the
 // modification confirmed with nothing ticked, and writes it.
 inline constexpr std::string_view UsageImport =
-    "import LIST.txt|LIST.csv -o JOB.deb [--unit mm|cm|pouce|m] [--no-header]";
+    "import LIST.txt|LIST.csv -o JOB.deb [--unit mm|cm|pouce|m] [--no-header] "
+    "[--mode standard|qualite] [--budget SECONDS]";
 int CommandeImport(const Arguments& arguments, std::ostream& sortie, std::ostream& erreurs);
 
 // Writes the job's piece list as text (txt, csv) or SYLK (slk).
@@ -32,7 +37,8 @@ int CommandeExport(const Arguments& arguments, std::ostream& sortie, std::ostrea
 // Writes what printing a view prints: one PDF page per printed page, or one PNG
 // image per page (OUT-1.png, OUT-2.png, ...).
 inline constexpr std::string_view UsageRendu =
-    "render JOB.deb -o OUT.pdf|OUT.png [--view sheets|pieces|list|recap] [--menu]";
+    "render JOB.deb -o OUT.pdf|OUT.png [--view sheets|pieces|list|recap] [--menu] "
+    "[--mode standard|qualite] [--budget SECONDS]";
 int CommandeRendu(const Arguments& arguments, std::ostream& sortie, std::ostream& erreurs);
 
 } // namespace tavelune

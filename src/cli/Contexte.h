@@ -1,13 +1,15 @@
 // What the commands share: the settings of the current directory as the desktop
-// program reads them, the string table, the decimal separator, and the reading
-// of a job with its one-line complaint.
+// program reads them, the optimisation flags over them, the string table, the
+// decimal separator, and the reading of a job with its one-line complaint.
 #pragma once
 
+#include "cli/Commandes.h"
 #include "model/Modele.h"
 #include "model/Reglages.h"
 #include "strings/TableTextes.h"
 #include "view/Reglages.h"
 
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -21,9 +23,23 @@ struct ContexteCli {
     ReglagesDessin Dessin() const { return ReglagesPourDessin(reglages, textes, separateur); }
 };
 
-ContexteCli LireContexte();
+// --mode standard|qualite and --budget SECONDS: each set one replaces that value
+// of the settings file.
+struct DrapeauxOptimisation {
+    std::optional<ModeOptimisation> mode;
+    std::optional<double> budget;
+};
 
-// The plan of the job and its summary, as every job construction ends.
+// Takes the optimisation flags and their values out of 'arguments', the others
+// kept in order. A flag without its value, or with a value that is not valid,
+// writes one line to 'erreurs' and gives nothing.
+std::optional<DrapeauxOptimisation> ExtraireOptimisation(Arguments& arguments,
+                                                         std::ostream& erreurs);
+
+ContexteCli LireContexte(const DrapeauxOptimisation& drapeaux = {});
+
+// The plan of the job, optimised as the context chooses, and its summary, as
+// every job construction ends.
 void CalculerPlan(Debit& debit, const ContexteCli& contexte);
 
 // The summary lines as the sheet characteristics window words them.

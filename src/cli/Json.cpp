@@ -89,13 +89,21 @@ void EcrivainJson::Nombre(int64_t valeur) {
     flux_ << valeur;
 }
 
-void EcrivainJson::Reel(float valeur) {
+template <std::floating_point R> void EcrivainJson::EcrireReel(R valeur) {
     AvantValeur();
     std::array<char, 32> tampon{};
     const auto fin = std::isfinite(valeur)
                          ? std::to_chars(tampon.data(), tampon.data() + tampon.size(), valeur).ptr
                          : std::to_chars(tampon.data(), tampon.data() + tampon.size(), 0).ptr;
     flux_.write(tampon.data(), fin - tampon.data());
+}
+
+void EcrivainJson::Reel(float valeur) {
+    EcrireReel(valeur);
+}
+
+void EcrivainJson::Reel(double valeur) {
+    EcrireReel(valeur);
 }
 
 void EcrivainJson::Texte(std::string_view utf8) {

@@ -1,6 +1,7 @@
 // A small JSON writer: compact output, commas placed by the writer, texts escaped.
 #pragma once
 
+#include <concepts>
 #include <cstdint>
 #include <ostream>
 #include <string>
@@ -24,8 +25,9 @@ public:
 
     void Cle(std::string_view cle);
     void Nombre(int64_t valeur);
-    // The shortest text that reads back as the same float; 0 for a value JSON cannot hold.
+    // The shortest text that reads back as the same value; 0 for a value JSON cannot hold.
     void Reel(float valeur);
+    void Reel(double valeur);
     void Texte(std::string_view utf8);
 
     void Champ(std::string_view cle, int64_t valeur) {
@@ -41,8 +43,13 @@ public:
         Cle(cle);
         Reel(valeur);
     }
+    void ChampReel(std::string_view cle, double valeur) {
+        Cle(cle);
+        Reel(valeur);
+    }
 
 private:
+    template <std::floating_point R> void EcrireReel(R valeur);
     void AvantValeur();
     void Ouvrir(char c);
     void Fermer(char c);

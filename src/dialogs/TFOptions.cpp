@@ -5,12 +5,17 @@
 #include "platform/Fenetres.h"
 #include "strings/Nombres.h"
 #include "strings/Texte.h"
+#include "strings/TextesFixes.h"
 
 #include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
 
 namespace tavelune {
 
@@ -21,10 +26,17 @@ constexpr std::size_t DesignationMaxi = 20;      // characters
 constexpr int32_t ErreurLongueur = 113;
 constexpr int32_t ErreurLargeur = 114;
 
-QLabel* Libelle(QWidget* parent, const char* nom, const QRect& cadre, const std::string& texte) {
+QLabel* Libelle(QWidget* parent, const char* nom, const QRect& cadre, std::string_view texte) {
     auto* libelle = Controle<QLabel>(parent, nom, cadre);
     libelle->setText(VersQt(texte));
     return libelle;
+}
+
+QRadioButton* BoutonRadio(QWidget* parent, const char* nom, const QRect& cadre,
+                          std::string_view texte) {
+    auto* bouton = Controle<QRadioButton>(parent, nom, cadre);
+    bouton->setText(VersQt(texte));
+    return bouton;
 }
 
 } // namespace
@@ -37,7 +49,7 @@ bool MarquesOptions::Une() const {
 TFOptions::TFOptions(Plateforme& plateforme, const Reglages& reglages, QWidget* parent)
     : QDialog(parent), plateforme(plateforme), textes(reglages.BaseLangue) {
     setWindowTitle(VersQt(textes.Text(90)));
-    setFixedSize(367, 354);
+    setFixedSize(367, 446);
     SansMenuSysteme(*this);
     PoliceFormulaire(*this);
 
@@ -78,9 +90,25 @@ TFOptions::TFOptions(Plateforme& plateforme, const Reglages& reglages, QWidget* 
     LblMarge = Libelle(this, "LblMarge", {26, 262, 334, 26}, textes.Text(95));
     ChkBoxSensFil = Controle<QCheckBox>(this, "ChkBoxSensFil", {7, 286, 16, 16});
     LblSensFil = Controle<QLabel>(this, "LblSensFil", {26, 288, 334, 26});
-    BtnParamDefaut = Controle<QPushButton>(this, "BtnParamDefaut", {7, 317, 136, 25});
+
+    // The title first: the controls then come below it.
+    GpbOptimisation = Controle<QGroupBox>(this, "GpbOptimisation", {7, 319, 353, 84});
+    GpbOptimisation->setTitle(VersQt(fixes::GroupeOptimisation));
+    RbtnStandard =
+        BoutonRadio(GpbOptimisation, "RbtnStandard", {8, 12, 337, 17}, fixes::OptimisationStandard);
+    RbtnQualite =
+        BoutonRadio(GpbOptimisation, "RbtnQualite", {8, 31, 337, 17}, fixes::OptimisationQualite);
+    LblBudget = Libelle(GpbOptimisation, "LblBudget", {26, 55, 243, 16}, fixes::DureeRecherche);
+    EdtBudget = Controle<QDoubleSpinBox>(GpbOptimisation, "EdtBudget", {273, 52, 73, 21});
+    // Typed with the decimal separator of the lengths.
+    EdtBudget->setLocale(plateforme.Separateur == ',' ? QLocale(QLocale::French) : QLocale::c());
+    EdtBudget->setDecimals(1);
+    EdtBudget->setRange(ChoixOptimisation::BudgetMini, ChoixOptimisation::BudgetMaxi);
+    EdtBudget->setSingleStep(0.5);
+
+    BtnParamDefaut = Controle<QPushButton>(this, "BtnParamDefaut", {7, 409, 136, 25});
     BtnParamDefaut->setText(VersQt(textes.Text(175)));
-    BtnOK = Controle<QPushButton>(this, "BtnOK", {279, 317, 81, 25});
+    BtnOK = Controle<QPushButton>(this, "BtnOK", {279, 409, 81, 25});
     BtnOK->setText(VersQt(textes.Text(36)));
     BtnOK->setDefault(true);
 
@@ -94,12 +122,16 @@ TFOptions::TFOptions(Plateforme& plateforme, const Reglages& reglages, QWidget* 
     ConnecterSortie(*EdtDesignationPieces, [this] { EdtDesignationPiecesExit(); });
     connect(ChkBoxMarge, &QCheckBox::clicked, this, &TFOptions::ChkBoxMargeClick);
     connect(ChkBoxSensFil, &QCheckBox::clicked, this, &TFOptions::ChkBoxSensFilClick);
+    connect(RbtnStandard, &QRadioButton::clicked, this, &TFOptions::RbtnModeClick);
+    connect(RbtnQualite, &QRadioButton::clicked, this, &TFOptions::RbtnModeClick);
+    connect(EdtBudget, &QDoubleSpinBox::valueChanged, this, &TFOptions::EdtBudgetChange);
     connect(BtnParamDefaut, &QPushButton::clicked, this, &TFOptions::BtnParamDefautClick);
     connect(BtnOK, &QPushButton::clicked, this, &TFOptions::BtnOKClick);
 
     OrdreTabulation({EdtDesignationPanneau, EdtDesignationPanneaux, EdtDesignationPiece,
                      EdtDesignationPieces, EdtMaxLongueur, EdtMaxLargeur, EdtLongueurDefaut,
-                     EdtLargeurDefaut, ChkBoxMarge, ChkBoxSensFil, BtnParamDefaut, BtnOK});
+                     EdtLargeurDefaut, ChkBoxMarge, ChkBoxSensFil, RbtnStandard, RbtnQualite,
+                     EdtBudget, BtnParamDefaut, BtnOK});
 }
 
 void TFOptions::showEvent(QShowEvent* evenement) {
@@ -126,9 +158,28 @@ void TFOptions::DessinerLibelles() {
 
 void TFOptions::FormActivate() {
     RemplirChamps();
+    RemplirOptimisation();
     Marques = {};
     ParametresParDefaut = false;
+    optimisationMontree = Optimisation;
     EdtDesignationPanneau->setFocus();
+}
+
+// The box shows the budget to one decimal; the budget itself changes only when
+// the user changes the box.
+void TFOptions::RemplirOptimisation() {
+    const bool qualite = Optimisation.Mode == ModeOptimisation::Qualite;
+    RbtnStandard->setChecked(!qualite);
+    RbtnQualite->setChecked(qualite);
+    const QSignalBlocker bloque(EdtBudget);
+    EdtBudget->setValue(Optimisation.Budget);
+    ActiverBudget();
+}
+
+void TFOptions::ActiverBudget() {
+    const bool qualite = Optimisation.Mode == ModeOptimisation::Qualite;
+    Activer(*EdtBudget, qualite);
+    LblBudget->setEnabled(qualite);
 }
 
 void TFOptions::RemplirChamps() {
@@ -257,6 +308,16 @@ void TFOptions::ChkBoxSensFilClick() {
     Marques.SensFil = true;
 }
 
+void TFOptions::RbtnModeClick() {
+    Optimisation.Mode =
+        RbtnQualite->isChecked() ? ModeOptimisation::Qualite : ModeOptimisation::Standard;
+    ActiverBudget();
+}
+
+void TFOptions::EdtBudgetChange(double secondes) {
+    Optimisation.Budget = secondes;
+}
+
 void TFOptions::BtnParamDefautClick() {
     OptionsProgramme defauts = OptionsParDefaut(textes);
     // The display settings belong to their own dialog.
@@ -272,6 +333,7 @@ void TFOptions::BtnParamDefautClick() {
 
 void TFOptions::BtnOKClick() {
     Modifie = Marques.Une();
+    OptimisationModifiee = Optimisation != optimisationMontree;
     accept();
 }
 

@@ -1,6 +1,7 @@
 // The program options: maximum and default sheet sizes, the words for sheets
-// and pieces, whether a margin is asked and pattern directions are used. Works
-// on a copy; the caller takes it back when the dialog reports a change.
+// and pieces, whether a margin is asked and pattern directions are used, and
+// how the plan is optimised. Works on copies; the caller takes each back when
+// the dialog reports it changed.
 #pragma once
 
 #include "model/Reglages.h"
@@ -11,10 +12,12 @@
 #include <optional>
 
 class QCheckBox;
+class QDoubleSpinBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 
 namespace tavelune {
 
@@ -38,14 +41,19 @@ class TFOptions : public QDialog {
 public:
     TFOptions(Plateforme& plateforme, const Reglages& reglages, QWidget* parent = nullptr);
 
-    // Inputs: the working copy of the options and the unit lengths are shown in.
+    // Inputs: the working copies of the options and of the optimisation choice,
+    // and the unit lengths are shown in.
     OptionsProgramme Options;
+    ChoixOptimisation Optimisation;
     UNITE_MESURE UniteJob;
     // Results: what was changed, whether the defaults were restored (Options.dat
-    // is then already deleted), and whether anything changed at all.
+    // is then already deleted), and whether any option changed at all. The
+    // optimisation choice has its own file, which the defaults leave alone: it
+    // is reported apart, changed only when it differs from the one shown.
     MarquesOptions Marques;
     bool ParametresParDefaut = false;
     bool Modifie = false;
+    bool OptimisationModifiee = false;
 
     QGroupBox* GpBoxDesPanneaux;
     QLabel* LblDesignationPanneaux;
@@ -73,6 +81,11 @@ public:
     QLabel* LblMarge;
     QCheckBox* ChkBoxSensFil;
     QLabel* LblSensFil;
+    QGroupBox* GpbOptimisation;
+    QRadioButton* RbtnStandard;
+    QRadioButton* RbtnQualite;
+    QLabel* LblBudget;
+    QDoubleSpinBox* EdtBudget;
     QPushButton* BtnParamDefaut;
     QPushButton* BtnOK;
 
@@ -88,6 +101,8 @@ public:
     void EdtDesignationPiecesExit();
     void ChkBoxMargeClick();
     void ChkBoxSensFilClick();
+    void RbtnModeClick();
+    void EdtBudgetChange(double secondes);
     void BtnParamDefautClick();
     void BtnOKClick();
 
@@ -113,10 +128,14 @@ private:
     void SortieDesignation(QLineEdit& edit, Designation valeur, Marque marque,
                            QLineEdit* editPluriel = nullptr, Designation pluriel = nullptr);
     void RemplirChamps();
+    void RemplirOptimisation();
+    // The budget is for the search only.
+    void ActiverBudget();
     void DessinerLibelles();
 
     Plateforme& plateforme;
     Textes textes;
+    ChoixOptimisation optimisationMontree;
 };
 
 } // namespace tavelune

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <optional>
 #include <string_view>
@@ -21,6 +22,10 @@ constexpr const char* FichierLangue = "Langue.dat";
 constexpr const char* FichierOptions = "Options.dat";
 constexpr const char* FichierDimPanneaux = "FDimPanneaux.dat";
 constexpr const char* FichierDimPieces = "FDimPieces.dat";
+constexpr const char* FichierOptimisation = "Optimisation.dat";
+
+constexpr std::string_view CleMode = "mode";
+constexpr std::string_view CleBudget = "budget";
 
 // Field widths, NUL included.
 constexpr std::size_t ChampUnite = 15;
@@ -167,6 +172,37 @@ std::vector<DIMENSIONS> LireDimensions(std::string_view octets) {
     return dims;
 }
 
+std::string_view SansBlancs(std::string_view texte) {
+    const auto debut = texte.find_first_not_of(" \t\r");
+    if (debut == std::string_view::npos)
+        return {};
+    return texte.substr(debut, texte.find_last_not_of(" \t\r") - debut + 1);
+}
+
+// A hand-edited line may have blanks around its key and value, or a CR.
+void LireLigneOptimisation(std::string_view ligne, ChoixOptimisation& choix) {
+    const auto egal = ligne.find('=');
+    if (egal == std::string_view::npos)
+        return;
+    const auto cle = SansBlancs(ligne.substr(0, egal));
+    const auto valeur = SansBlancs(ligne.substr(egal + 1));
+    if (cle == CleMode) {
+        if (const auto mode = ModeNomme(valeur))
+            choix.Mode = *mode;
+    } else if (cle == CleBudget) {
+        if (const auto budget = BudgetLu(valeur))
+            choix.Budget = *budget;
+    }
+}
+
+void LireOptimisation(std::string_view octets, ChoixOptimisation& choix) {
+    while (!octets.empty()) {
+        const auto fin = std::min(octets.find('\n'), octets.size());
+        LireLigneOptimisation(octets.substr(0, fin), choix);
+        octets.remove_prefix(std::min(fin + 1, octets.size()));
+    }
+}
+
 std::string OctetsUnite(const UNITE_MESURE& unite) {
     std::string out;
     EcrireReel(out, unite.Facteur);
@@ -194,6 +230,14 @@ std::string OctetsOptions(const OptionsProgramme& o) {
     return out;
 }
 
+// The shortest text that reads back as the same budget.
+std::string OctetsOptimisation(const ChoixOptimisation& choix) {
+    char budget[32];
+    const auto fin = std::to_chars(std::begin(budget), std::end(budget), choix.Budget).ptr;
+    return std::string(CleMode) + "=" + std::string(NomMode(choix.Mode)) + "\n" +
+           std::string(CleBudget) + "=" + std::string(budget, fin) + "\n";
+}
+
 std::string OctetsEssences(const std::vector<std::string>& essences) {
     std::string out;
     for (const auto& e : essences)
@@ -219,6 +263,27 @@ OptionsProgramme OptionsParDefaut(const Textes& textes) {
     o.DesignationPiece = textes.Text(75);
     o.DesignationPieces = textes.Text(14);
     return o;
+}
+
+std::string_view NomMode(ModeOptimisation mode) {
+    return mode == ModeOptimisation::Qualite ? "qualite" : "standard";
+}
+
+std::optional<ModeOptimisation> ModeNomme(std::string_view nom) {
+    for (const auto mode : {ModeOptimisation::Standard, ModeOptimisation::Qualite})
+        if (nom == NomMode(mode))
+            return mode;
+    return std::nullopt;
+}
+
+std::optional<double> BudgetLu(std::string_view texte) {
+    double secondes = 0;
+    const auto [fin, erreur] = std::from_chars(texte.data(), texte.data() + texte.size(), secondes);
+    // NaN fails the bounds as well.
+    if (erreur != std::errc() || fin != texte.data() + texte.size() ||
+        !(secondes >= ChoixOptimisation::BudgetMini && secondes <= ChoixOptimisation::BudgetMaxi))
+        return std::nullopt;
+    return secondes;
 }
 
 std::string NomFichierEssences(int32_t baseLangue) {
@@ -251,6 +316,8 @@ Reglages LireReglages(const fs::path& dossier) {
         r.DimPanneaux = LireDimensions(*o);
     if (const auto o = Contenu(dossier / FichierDimPieces))
         r.DimPieces = LireDimensions(*o);
+    if (const auto o = Contenu(dossier / FichierOptimisation))
+        LireOptimisation(*o, r.Optimisation);
     return r;
 }
 
@@ -268,6 +335,7 @@ std::vector<EchecEcriture> EcrireReglages(const fs::path& dossier, const Reglage
         {m.Unite, FichierUnite, OctetsUnite(r.UniteJob)},
         {m.Langue, FichierLangue, OctetsLangue(r.BaseLangue)},
         {m.Options, FichierOptions, OctetsOptions(r.Options)},
+        {m.Optimisation, FichierOptimisation, OctetsOptimisation(r.Optimisation)},
     };
     std::vector<EchecEcriture> echecs;
     for (const auto& e : ecritures) {

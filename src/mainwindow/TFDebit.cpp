@@ -85,6 +85,16 @@ private:
     Aide& aide;
 };
 
+// The wait cursor over the whole program while it lives; a failed run restores
+// the cursor as well.
+class CurseurAttente {
+public:
+    CurseurAttente() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CurseurAttente() { QGuiApplication::restoreOverrideCursor(); }
+    CurseurAttente(const CurseurAttente&) = delete;
+    CurseurAttente& operator=(const CurseurAttente&) = delete;
+};
+
 QAction* NouvelleEntree(QMenu& menu, const char* nom, int rubrique = 0) {
     QAction* entree = menu.addAction(QString());
     entree->setObjectName(QString::fromLatin1(nom));
@@ -396,6 +406,14 @@ void TFDebit::DefinirTitre() {
     setWindowTitle(VersQt(TitreAvecFichier(textes.Text(0), etat.NomAffiche)));
 }
 
+// The search takes its whole budget: the user sees that the program works.
+void TFDebit::CalculerPlan() {
+    std::optional<CurseurAttente> attente;
+    if (reglages.Optimisation.Mode == ModeOptimisation::Qualite)
+        attente.emplace();
+    Optimisation(debit, reglages.Optimisation);
+}
+
 bool TFDebit::OuvrirFichier(const std::string& chemin) {
     // A file that cannot be read leaves the shown job, its path and its title as they were.
     if (!OuvrirDebit(chemin, debit).empty()) {
@@ -406,7 +424,7 @@ bool TFDebit::OuvrirFichier(const std::string& chemin) {
     etat.JamaisEnregistre = false;
     etat.Modifie = false;
     etat.ImportationEnCours = false;
-    Optimisation(debit);
+    CalculerPlan();
     DefinirTitre();
     Rafraichir();
     return true;

@@ -140,6 +140,8 @@ private:
     void DesactiverAuDemarrage();
 
     // Building and changing a job.
+    // The plan of the job, computed the way the user chose.
+    void CalculerPlan();
     void ViderDebit();
     void AnnulerCreation();
     bool Saisir(DialogueSaisie& d, bool modification);

@@ -16,7 +16,6 @@
 #include "documents/Exportation.h"
 #include "documents/Fichiers.h"
 #include "documents/Importation.h"
-#include "engine/Optimisation.h"
 #include "platform/Conversions.h"
 #include "platform/Fenetres.h"
 #include "platform/Plateforme.h"
@@ -123,7 +122,7 @@ void TFDebit::NouveauClick() {
             m.EcartEpaisseur = 0;
             m.EpaisseurSuperieure = 0;
         }
-        Optimisation(debit);
+        CalculerPlan();
         Rafraichir();
         etat.JamaisEnregistre = true;
         etat.Modifie = true;
@@ -183,7 +182,7 @@ void TFDebit::ModifierClick() {
     if (!panneaux && !pieces && !marge && !etat.ImportationEnCours)
         return;
 
-    Optimisation(debit);
+    CalculerPlan();
     etat.Modifie = true;
     Rafraichir();
 }
@@ -259,9 +258,14 @@ void TFDebit::ExporterClick() {
 
 void TFDebit::OptionsGlClick() {
     options->Options = reglages.Options;
+    options->Optimisation = reglages.Optimisation;
     options->UniteJob = reglages.UniteJob;
     PlacerDialogue(*options, *this, Placement::HautFenetre);
     plateforme.Modal.Executer(*options);
+    if (options->OptimisationModifiee) {
+        reglages.Optimisation = options->Optimisation;
+        reglages.Marques.Optimisation = true;
+    }
     if (!options->Modifie)
         return;
     reglages.Options = options->Options;

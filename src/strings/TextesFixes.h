@@ -85,6 +85,12 @@ inline constexpr std::string_view AffichageHorsTout =
     "Affichage des dimensions nettes et hors tout (vitrages grandes tailles),\n"
     "affichage des dimensions hors tout (vitrages petites tailles)";
 
+// Options dialog: the optimisation choice.
+inline constexpr std::string_view GroupeOptimisation = "Optimisation";
+inline constexpr std::string_view OptimisationStandard = "Standard (plan reproductible)";
+inline constexpr std::string_view OptimisationQualite = "Qualité (moins de plaques)";
+inline constexpr std::string_view DureeRecherche = "Durée de recherche (s) :";
+
 // Sheet characteristics window (the waste rate prefix is text 149).
 inline constexpr std::string_view TitreRecapitulatif = "Récapitulatif du débit";
 inline constexpr std::string_view AccesRecapitulatifDebut =

@@ -57,11 +57,11 @@ std::vector<Ecrivain> Ecrivains() {
          }},
     };
     for (const char* fichier : {"Unite.dat", "Langue.dat", "Options.dat", "FVitrages.dat",
-                                "FDimPanneaux.dat", "FDimPieces.dat"})
+                                "FDimPanneaux.dat", "FDimPieces.dat", "Optimisation.dat"})
         e.push_back({fichier, [fichier](const fs::path& d) {
                          Reglages r;
                          r.Essences = {"Float"};
-                         r.Marques = {true, true, true, true, true, true};
+                         r.Marques = {true, true, true, true, true, true, true};
                          return EchecDe(EcrireReglages(d, r), fichier);
                      }});
     return e;

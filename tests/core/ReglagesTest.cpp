@@ -54,7 +54,8 @@ TEST(Reglages, SansAucunFichierLesDefautsEtSeulsUniteEtLangueEcrits) {
     EXPECT_TRUE(r.DimPanneaux.empty());
     EXPECT_TRUE(r.DimPieces.empty());
     EXPECT_EQ(r.FichierEssences, "FVitrages.dat");
-    EXPECT_EQ(r.Marques, (MarquesEcriture{true, true, false, false, false, false}));
+    EXPECT_EQ(r.Optimisation, ChoixOptimisation{});
+    EXPECT_EQ(r.Marques, (MarquesEcriture{true, true, false, false, false, false, false}));
 
     EXPECT_TRUE(EcrireReglages(d.chemin(), r).empty());
     EXPECT_EQ(Fichiers(d), (std::set<std::string>{"Unite.dat", "Langue.dat"}));
@@ -85,9 +86,11 @@ TEST(Reglages, AllerRetourDeTousLesFichiers) {
     r.Essences = {"Float", "Armé €", nom49, nom49 + "coupé"};
     r.DimPanneaux = {{3210, 2250, 4, DebitSimple}, {6000, 3210, 8, DebitComplexe}};
     r.DimPieces = {{500, 400, 0, DebitSimple}};
-    r.Marques = {true, true, true, true, true, true};
+    r.Optimisation = {ModeOptimisation::Qualite, 2.5};
+    r.Marques = {true, true, true, true, true, true, true};
 
     EXPECT_TRUE(EcrireReglages(d.chemin(), r).empty());
+    EXPECT_EQ(d.Lire("Optimisation.dat"), "mode=qualite\nbudget=2.5\n");
     EXPECT_EQ(d.Lire("Options.dat").size(), 110u);
     EXPECT_EQ(d.Lire("FVitrages.dat").size(), 4u * 50);
     EXPECT_EQ(d.Lire("FDimPanneaux.dat").size(), 4u + 2 * 16);
@@ -186,6 +189,71 @@ TEST(Reglages, LesFichiersAbimesDonnentCeQuIlsContiennent) {
         d.Ecrire(c.fichier, c.octets);
         c.verifier(LireReglages(d.chemin()));
     }
+}
+
+TEST(Reglages, LeChoixDOptimisationAbimeGardeLeDefautDeChaqueValeurFausse) {
+    using enum ModeOptimisation;
+    const struct {
+        const char* contenu;
+        ChoixOptimisation attendu;
+    } cas[] = {
+        {"", {}},
+        {"mode=qualite\r\nbudget=0.1\r\n", {Qualite, 0.1}},
+        {" mode = qualite \n\tbudget= 3600", {Qualite, 3600}},
+        {"mode=standard\nbudget=1e2\n", {Standard, 100}},
+        {"mode=qualite\nbudget=abc\ncouleur=bleu\n", {Qualite, 1}},
+        {"mode=Qualite\nbudget=2,5\n", {}},
+        {"mode=qualité\nbudget=2.5s\n", {}},
+        {"mode=qualite=oui\nbudget=\n", {}},
+        {"budget=0.05", {}},
+        {"budget=3600.5", {}},
+        {"budget=-1", {}},
+        {"budget=+2", {}},
+        {"budget=nan\nbudget=inf\n", {}},
+        {"budget=2\nbudget=3\nbudget=0", {Standard, 3}},
+        {"qualite\n=\n\n\x01\xff", {}},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.contenu);
+        DossierTemporaire d;
+        d.Ecrire("Optimisation.dat", c.contenu);
+        const Reglages r = LireReglages(d.chemin());
+        EXPECT_EQ(r.Optimisation, c.attendu);
+        EXPECT_FALSE(r.Marques.Optimisation);
+    }
+}
+
+// The choice lives in its own file: the six others are read and written as
+// they would be without it.
+TEST(Reglages, LeChoixDOptimisationNeTouchePasAuxAutresFichiers) {
+    DossierTemporaire sans, avec;
+    Reglages r;
+    r.UniteJob = {10.0f, "cm"};
+    r.Essences = {"Float"};
+    r.DimPanneaux = {{3210, 2250, 4, DebitSimple}};
+    r.Marques = {true, true, true, true, true, true, false};
+    EXPECT_TRUE(EcrireReglages(sans.chemin(), r).empty());
+    r.Optimisation = {ModeOptimisation::Qualite, 30};
+    r.Marques.Optimisation = true;
+    EXPECT_TRUE(EcrireReglages(avec.chemin(), r).empty());
+
+    EXPECT_FALSE(std::filesystem::exists(sans.chemin() / "Optimisation.dat"));
+    std::set<std::string> autres = Fichiers(avec);
+    EXPECT_EQ(autres.erase("Optimisation.dat"), 1u);
+    EXPECT_EQ(autres, Fichiers(sans));
+    for (const auto& nom : autres)
+        EXPECT_EQ(avec.Lire(nom), sans.Lire(nom)) << nom;
+
+    Reglages lu = LireReglages(avec.chemin());
+    EXPECT_EQ(lu.Optimisation, r.Optimisation);
+    lu.Optimisation = {};
+    EXPECT_EQ(lu, LireReglages(sans.chemin()));
+
+    // Only the choice marked: only its file is written.
+    DossierTemporaire seul;
+    r.Marques = {.Optimisation = true};
+    EXPECT_TRUE(EcrireReglages(seul.chemin(), r).empty());
+    EXPECT_EQ(Fichiers(seul), (std::set<std::string>{"Optimisation.dat"}));
 }
 
 TEST(Reglages, EcrituresEchoueesSignaleesLesAutresFaites) {

@@ -1,6 +1,7 @@
 // The settings commands of the main window: options and designations, the
 // unit, the glass-type list, and which settings files each leaves to be
 // written at close.
+#include "../core/FabriqueDebit.h"
 #include "FixtureFenetre.h"
 
 #include "dialogs/TFOptions.h"
@@ -11,10 +12,13 @@
 #include "dialogs/TSelPieces.h"
 #include "dialogs/TSelUnite.h"
 
+#include <QDoubleSpinBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
 namespace tavelune {
 namespace {
@@ -105,6 +109,65 @@ TEST_F(OptionsTest, LaListeDesVitragesEstEcriteSeulementApresUnChangement) {
         EXPECT_EQ(fs::exists(Dossier() / "FVitrages.dat"), ajout);
         fenetre.reset();
     }
+}
+
+TEST_F(OptionsTest, LeChoixDOptimisationEstEcritSeulementApresUnChangement) {
+    const struct {
+        const char* quoi;
+        std::function<void(TFOptions&)> action;
+        bool ecrit;
+    } cas[] = {
+        {"rien", [](TFOptions&) {}, false},
+        {"qualité", [](TFOptions& d) { Cliquer(*d.RbtnQualite); }, true},
+        {"qualité puis standard",
+         [](TFOptions& d) {
+             Cliquer(*d.RbtnQualite);
+             Cliquer(*d.RbtnStandard);
+         },
+         false},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        TFDebit& f = Demarrer();
+        Scripter<TFOptions>([&](TFOptions& d) {
+            c.action(d);
+            Cliquer(*d.BtnOK);
+        });
+        Action("OptionsGl").trigger();
+        EXPECT_EQ(f.Parametres().Optimisation.Mode,
+                  c.ecrit ? ModeOptimisation::Qualite : ModeOptimisation::Standard);
+        f.close();
+        EXPECT_EQ(Lire(Dossier() / "Optimisation.dat"), c.ecrit ? "mode=qualite\nbudget=1\n" : "");
+        // The options themselves were not changed.
+        EXPECT_FALSE(fs::exists(Dossier() / "Options.dat"));
+        fs::remove(Dossier() / "Optimisation.dat");
+        fenetre.reset();
+    }
+}
+
+// The saved choice computes the plan of a job opened at start-up and is shown
+// by the dialog; unchanged, its file is not written again.
+TEST_F(OptionsTest, LeChoixEnregistreSertAuPlanEtEstMontre) {
+    const std::string enregistre = "budget = 0.5\nmode=qualite\n";
+    std::ofstream(Dossier() / "Optimisation.dat") << enregistre;
+    Debit job;
+    job.PanneauxSaisis = {test::Plaque(3000, 2000)};
+    for (int32_t i = 0; i < 5; ++i)
+        test::AjouterPiece(job, 1400, 900, "Vitrage");
+    TFDebit& f = DemarrerSur("job.deb", job);
+    EXPECT_GE(f.Job().Panneaux.size(), 2u);
+    EXPECT_TRUE(f.Job().NonPlacees.empty());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the wait cursor stays";
+
+    Scripter<TFOptions>([](TFOptions& d) {
+        EXPECT_TRUE(d.RbtnQualite->isChecked());
+        EXPECT_TRUE(d.EdtBudget->isEnabled());
+        EXPECT_EQ(d.EdtBudget->value(), 0.5);
+        Cliquer(*d.BtnOK);
+    });
+    Action("OptionsGl").trigger();
+    f.close();
+    EXPECT_EQ(Lire(Dossier() / "Optimisation.dat"), enregistre);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // The options dialog: lengths in the job's unit with their bounds, the
-// designations and the labels built from them, the change marks, and the
-// defaults that delete Options.dat at once.
+// designations and the labels built from them, the change marks, the
+// optimisation choice, and the defaults that delete Options.dat at once.
 #include "FixturePlateforme.h"
 #include "PiloteSaisie.h"
 
@@ -8,9 +8,12 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 
 namespace tavelune {
@@ -19,6 +22,7 @@ namespace {
 using namespace pilote;
 
 using R = ReponseMessage;
+using enum ModeOptimisation;
 
 const Message LongueurRefusee = Refus("Valeur non valide pour une longueur !" + Rappel);
 const Message LargeurRefusee = Refus("Valeur non valide pour une largeur !" + Rappel);
@@ -185,6 +189,9 @@ TEST_F(TFOptionsTest, ParametresParDefautSupprimentOptionsDatAussitot) {
     QFile fichier("Options.dat");
     ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
     fichier.close();
+    QFile optimisation("Optimisation.dat");
+    ASSERT_TRUE(optimisation.open(QIODevice::WriteOnly));
+    optimisation.close();
 
     dialogue.UniteJob = {10.0f, "cm"};
     dialogue.Options.LongueurMaxi = 3000;
@@ -193,6 +200,7 @@ TEST_F(TFOptionsTest, ParametresParDefautSupprimentOptionsDatAussitot) {
     dialogue.Options.SensFil = 0;
     dialogue.Options.DemanderMarge = 1;
     dialogue.Options.ModeAffichage = CotesNettesSeules;
+    dialogue.Optimisation = {Qualite, 2.5};
     bool supprimeAussitot = false;
     QString maxAffiche, sensFil;
     Executer([&](TFOptions& d) {
@@ -203,6 +211,8 @@ TEST_F(TFOptionsTest, ParametresParDefautSupprimentOptionsDatAussitot) {
         EXPECT_TRUE(d.ChkBoxSensFil->isChecked());
         EXPECT_FALSE(d.ChkBoxMarge->isChecked());
         EXPECT_EQ(d.EdtDesignationPanneau->text(), "Plaque de verre");
+        EXPECT_TRUE(d.RbtnQualite->isChecked());
+        EXPECT_TRUE(QFile::exists("Optimisation.dat"));
     });
     ASSERT_TRUE(QDir::setCurrent(ancien));
 
@@ -215,6 +225,95 @@ TEST_F(TFOptionsTest, ParametresParDefautSupprimentOptionsDatAussitot) {
     EXPECT_EQ(dialogue.Marques, (MarquesOptions{true, true, true, true, true, true, true, true}));
     EXPECT_TRUE(dialogue.ParametresParDefaut);
     EXPECT_TRUE(dialogue.Modifie);
+    // The optimisation choice is not one of the options the defaults restore.
+    EXPECT_EQ(dialogue.Optimisation, (ChoixOptimisation{Qualite, 2.5}));
+    EXPECT_FALSE(dialogue.OptimisationModifiee);
+}
+
+TEST_F(TFOptionsTest, LeChoixDOptimisationMontreEtRenduSeulementChangeSIlDiffere) {
+    const auto budget = [](TFOptions& d, const char* secondes) {
+        d.EdtBudget->selectAll();
+        QTest::keyClicks(d.EdtBudget, secondes);
+        QTest::keyClick(d.EdtBudget, Qt::Key_Tab);
+    };
+    const struct {
+        const char* quoi;
+        ChoixOptimisation depart;
+        std::function<void(TFOptions&)> action;
+        ChoixOptimisation rendu;
+        bool budgetActif; // after the action
+    } cas[] = {
+        {"standard montré", {Standard, 30}, [](TFOptions&) {}, {Standard, 30}, false},
+        {"qualité montrée", {Qualite, 2.5}, [](TFOptions&) {}, {Qualite, 2.5}, true},
+        // Shown to one decimal, kept as it was unless the user changes it.
+        {"budget plus fin que la case", {Qualite, 2.56}, [](TFOptions&) {}, {Qualite, 2.56}, true},
+        {"qualité choisie", {}, [](TFOptions& d) { Cliquer(*d.RbtnQualite); }, {Qualite, 1}, true},
+        {"qualité puis standard",
+         {},
+         [](TFOptions& d) {
+             Cliquer(*d.RbtnQualite);
+             Cliquer(*d.RbtnStandard);
+         },
+         {},
+         false},
+        {"durée tapée",
+         {Qualite, 2.5},
+         [&](TFOptions& d) { budget(d, "12,5"); },
+         {Qualite, 12.5},
+         true},
+        {"durée maximale",
+         {Qualite, 2.5},
+         [&](TFOptions& d) { budget(d, "3600"); },
+         {Qualite, 3600},
+         true},
+        {"standard choisi, durée gardée",
+         {Qualite, 2.5},
+         [](TFOptions& d) { Cliquer(*d.RbtnStandard); },
+         {Standard, 2.5},
+         false},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        dialogue.Optimisation = c.depart;
+        bool qualiteCochee = false, standardCoche = false, actif = false;
+        double montre = 0;
+        Executer([&](TFOptions& d) {
+            qualiteCochee = d.RbtnQualite->isChecked();
+            standardCoche = d.RbtnStandard->isChecked();
+            montre = d.EdtBudget->value();
+            c.action(d);
+            actif = d.EdtBudget->isEnabled() && d.LblBudget->isEnabled();
+        });
+        EXPECT_EQ(qualiteCochee, c.depart.Mode == Qualite);
+        EXPECT_NE(standardCoche, qualiteCochee);
+        EXPECT_DOUBLE_EQ(montre, std::round(c.depart.Budget * 10) / 10);
+        EXPECT_EQ(actif, c.budgetActif);
+        EXPECT_EQ(dialogue.Optimisation, c.rendu);
+        EXPECT_EQ(dialogue.OptimisationModifiee, c.rendu != c.depart);
+        // The options are not touched: nothing to write in Options.dat.
+        EXPECT_FALSE(dialogue.Modifie);
+        EXPECT_EQ(dialogue.Marques, MarquesOptions{});
+    }
+}
+
+// Each control lies inside its window or group box, apart from its neighbours.
+TEST_F(TFOptionsTest, LesControlesNeSeChevauchentPas) {
+    const auto verifier = [](const QWidget& parent, const QRect& interieur) {
+        std::vector<const QWidget*> enfants;
+        for (const QObject* objet : parent.children())
+            if (const auto* w = qobject_cast<const QWidget*>(objet); w && !w->isWindow())
+                enfants.push_back(w);
+        for (std::size_t i = 0; i < enfants.size(); ++i) {
+            const QString nom = enfants[i]->objectName();
+            EXPECT_TRUE(interieur.contains(enfants[i]->geometry())) << nom.toStdString();
+            for (std::size_t j = i + 1; j < enfants.size(); ++j)
+                EXPECT_FALSE(enfants[i]->geometry().intersects(enfants[j]->geometry()))
+                    << nom.toStdString() << " / " << enfants[j]->objectName().toStdString();
+        }
+    };
+    verifier(dialogue, dialogue.rect());
+    for (const QGroupBox* groupe : dialogue.findChildren<QGroupBox*>())
+        verifier(*groupe, groupe->rect());
 }
 
 } // namespace
