@@ -1,9 +1,12 @@
 // The cut job reader on any bytes, then the optimisation. A job that was read
-// writes back and reads again the same; its plan passes the plan checker.
+// writes back and reads again the same; its plan passes the plan checker. Built
+// with SEARCH, the optimisation is the search for fewer sheets, on a short budget,
+// and its plan may not have more sheets than the standard one.
 #include "Commun.h"
 #include "VerificationPlan.h"
 #include "documents/FichierDebit.h"
 #include "engine/Optimisation.h"
+#include "engine/Qualite.h"
 
 using namespace tavelune;
 
@@ -32,7 +35,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         fuzz::Echec("le débit réécrit se relit autrement");
     if (!fuzz::AOptimiser(debit))
         return 0;
+#ifdef SEARCH
+    Debit standard = debit;
+    Optimisation(standard);
+    OptimisationQualite(debit, std::chrono::milliseconds(2));
+    if (debit.Panneaux.size() > standard.Panneaux.size())
+        fuzz::Echec("la recherche prend plus de plaques que l'optimisation standard");
+#else
     Optimisation(debit);
+#endif
     if (const auto fautes = test::VerifierPlan(debit); !fautes.empty())
         fuzz::Echec(fautes.front());
     return 0;

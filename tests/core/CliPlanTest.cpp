@@ -124,6 +124,27 @@ TEST(CliPlan, PlanLisibleDeLExemple) {
     EXPECT_NE(e.sortie.find("Vitrages non placés : aucun"), std::string::npos) << e.sortie;
 }
 
+// Five pieces that one sheet holds, which the standard plan spreads over two: the flag
+// reaches the search, which finds the one sheet.
+TEST(CliOptimisation, LeModeQualiteTrouveLaPlaqueQuiSuffit) {
+    Debit job;
+    job.PanneauxSaisis = {test::Plaque(100, 100, Indifferent)};
+    const std::pair<int32_t, int32_t> cotes[] = {{25, 45}, {65, 25}, {65, 15}, {60, 60}, {35, 50}};
+    for (const auto& [longueur, largeur] : cotes) {
+        const auto numero = static_cast<int32_t>(job.PiecesSaisies.size());
+        job.PiecesSaisies.push_back(test::Piece(longueur, largeur, Indifferent, 1, numero));
+        job.Designations.push_back("V" + std::to_string(numero + 1));
+        job.References.push_back(LettresPiece(numero));
+    }
+    const fs::path chemin = Ecrire("cinq.deb", EcrireDebit(job));
+    const Execution standard = Executer("plan '" + chemin.string() + "' --json");
+    const Execution qualite =
+        Executer("plan '" + chemin.string() + "' --json --mode qualite --budget 30");
+    ASSERT_EQ(qualite.statut, 0) << qualite.erreurs;
+    EXPECT_EQ(Plaques(standard.sortie), 2u);
+    EXPECT_EQ(Plaques(qualite.sortie), 1u);
+}
+
 // The search may only do better than the standard plan: never more sheets, every
 // piece placed, and still one JSON document.
 TEST(CliOptimisation, LeModeQualiteNeDonnePasPlusDePlaques) {
