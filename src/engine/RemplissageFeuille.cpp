@@ -82,6 +82,18 @@ Feuille RemplissageFeuille::Remplir(std::size_t modele, std::vector<int32_t> res
     return feuille;
 }
 
+RemplissageFeuille::Facons
+RemplissageFeuille::FaconsDePoser(const Sorte& s, const Panneau_p& plaque, bool enLargeur) const {
+    const Poses poses = PosesPermises(s, plaque);
+    Facons facons;
+    for (const bool tournee : {false, true})
+        if (tournee ? poses.tournee : poses.droite) {
+            const int64_t lx = tournee ? s.ey : s.ex, ly = tournee ? s.ex : s.ey;
+            facons.push_back({tournee, enLargeur ? lx : ly, enLargeur ? ly : lx});
+        }
+    return facons;
+}
+
 void RemplissageFeuille::RemplirParPieces(Feuille& feuille, std::vector<int32_t>& restes,
                                           const Regles& regles, Tirage& tirage) const {
     std::vector<std::pair<double, std::size_t>> ordre;
@@ -228,22 +240,16 @@ int64_t RemplissageFeuille::Rangees(std::vector<int32_t> restes, const Panneau_p
         for (std::size_t t = 0; t < sortes_.size(); ++t) {
             if (restes[t] == 0 || !Convient(sortes_[t], plaque))
                 continue;
-            const Sorte& s = sortes_[t];
-            const Poses poses = PosesPermises(s, plaque);
-            for (const bool tournee : {false, true}) {
-                if (!(tournee ? poses.tournee : poses.droite))
+            for (const Facon& f : FaconsDePoser(sortes_[t], plaque, enLargeur)) {
+                if (f.travers > largeur || f.long_ > longueur)
                     continue;
-                const int64_t lx = tournee ? s.ey : s.ex, ly = tournee ? s.ex : s.ey;
-                const int64_t a = enLargeur ? lx : ly, b = enLargeur ? ly : lx;
-                if (a > largeur || b > longueur)
-                    continue;
-                const auto nb =
-                    static_cast<int32_t>(std::min<int64_t>(restes[t], (largeur + K_) / (a + K_)));
-                const double d = double(nb * s.AireHorsTout()) / double(b + K_);
+                const auto nb = static_cast<int32_t>(
+                    std::min<int64_t>(restes[t], (largeur + K_) / (f.travers + K_)));
+                const double d = double(nb * sortes_[t].AireHorsTout()) / double(f.long_ + K_);
                 if (!choisie || d > densite) {
-                    choisie = Rangee{t, tournee, nb};
+                    choisie = Rangee{t, f.tournee, nb};
                     densite = d;
-                    pas = b + K_;
+                    pas = f.long_ + K_;
                 }
             }
         }
@@ -278,23 +284,18 @@ RemplissageFeuille::Ouvrante(const MONRect& r, const std::vector<int32_t>& reste
     std::vector<int32_t> apres = restes;
     for (auto it = ouvrantes.begin(); it != fin; ++it) {
         const std::size_t t = it->second;
-        const Sorte& s = sortes_[t];
-        const Poses poses = PosesPermises(s, plaque);
-        for (const bool tournee : {false, true}) {
-            if (!(tournee ? poses.tournee : poses.droite))
-                continue;
-            const int64_t lx = tournee ? s.ey : s.ex, ly = tournee ? s.ex : s.ey;
-            const int64_t a = enLargeur ? lx : ly, b = enLargeur ? ly : lx;
-            if (a > travers || b > longueur)
+        for (const Facon& f : FaconsDePoser(sortes_[t], plaque, enLargeur)) {
+            if (f.travers > travers || f.long_ > longueur)
                 continue;
             // The strip's filled share of the room it takes.
             --apres[t];
             const int64_t aire =
-                s.AireHorsTout() + Rangees(apres, plaque, enLargeur, a, longueur - b - K_, nullptr);
+                sortes_[t].AireHorsTout() +
+                Rangees(apres, plaque, enLargeur, f.travers, longueur - f.long_ - K_, nullptr);
             ++apres[t];
-            const double part = double(aire) / double(a * longueur) * tirage.Bruit();
+            const double part = double(aire) / double(f.travers * longueur) * tirage.Bruit();
             if (!choisie || part > meilleure) {
-                choisie = Rangee{t, tournee, 1};
+                choisie = Rangee{t, f.tournee, 1};
                 meilleure = part;
             }
         }

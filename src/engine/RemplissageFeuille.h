@@ -93,9 +93,27 @@ private:
         bool tournee;
         int32_t nb;
     };
+    // A way a piece may lie, with its size across a strip and along it.
+    struct Facon {
+        bool tournee;
+        int64_t travers;
+        int64_t long_;
+    };
+    // At most two ways, kept without allocating: they are asked for in the inner loops.
+    class Facons {
+    public:
+        void push_back(const Facon& f) { facons_[n_++] = f; }
+        const Facon* begin() const { return facons_; }
+        const Facon* end() const { return facons_ + n_; }
+
+    private:
+        Facon facons_[2];
+        int n_ = 0;
+    };
     class Tirage;
 
     Poses PosesPermises(const Sorte& s, const Panneau_p& plaque) const;
+    Facons FaconsDePoser(const Sorte& s, const Panneau_p& plaque, bool enLargeur) const;
     void RemplirParPieces(Feuille& feuille, std::vector<int32_t>& restes, const Regles& regles,
                           Tirage& tirage) const;
     void RemplirParChutes(Feuille& feuille, std::vector<int32_t>& restes, const Regles& regles,
