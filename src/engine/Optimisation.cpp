@@ -241,9 +241,9 @@ void Optimisation(Debit& debit) {
                                  std::max(debit.TraitScie, 0));
 }
 
-void Optimisation(Debit& debit, const ChoixOptimisation& choix) {
+void Optimisation(Debit& debit, const ChoixOptimisation& choix, const std::atomic<bool>* arret) {
     if (choix.Mode == ModeOptimisation::Qualite)
-        OptimisationQualite(debit, std::chrono::duration<double>(choix.Budget));
+        OptimisationQualite(debit, std::chrono::duration<double>(choix.Budget), arret);
     else
         Optimisation(debit);
 }

@@ -6,6 +6,7 @@
 #include "model/Modele.h"
 #include "model/Reglages.h"
 
+#include <atomic>
 #include <cstddef>
 #include <optional>
 #include <span>
@@ -49,6 +50,7 @@ void Optimisation(Debit& debit);
 
 // The run the user chose: the standard one, or the search for fewer sheets, which
 // keeps the standard plan unless it finds a better one within the budget.
-void Optimisation(Debit& debit, const ChoixOptimisation& choix);
+void Optimisation(Debit& debit, const ChoixOptimisation& choix,
+                  const std::atomic<bool>* arret = nullptr);
 
 } // namespace tavelune

@@ -35,7 +35,7 @@ struct Plan {
 class Recherche {
 public:
     Recherche(std::vector<Panneau_p> depart, std::vector<Sorte> sortes, const Marges& marges,
-              int32_t K, Horloge::time_point fin);
+              int32_t K, Horloge::time_point fin, const std::atomic<bool>* arret);
 
     const std::vector<Panneau_p>& Depart() const { return depart_; }
     const std::vector<Sorte>& Sortes() const { return sortes_; }
@@ -88,9 +88,9 @@ std::vector<Panneau_p> Modeles(const std::vector<Panneau_p>& depart,
 }
 
 Recherche::Recherche(std::vector<Panneau_p> depart, std::vector<Sorte> sortes, const Marges& marges,
-                     int32_t K, Horloge::time_point fin)
+                     int32_t K, Horloge::time_point fin, const std::atomic<bool>* arret)
     : depart_(std::move(depart)), sortes_(std::move(sortes)),
-      remplissage_(depart_, sortes_, marges, K, fin), poids_(sortes_.size(), 1.0),
+      remplissage_(depart_, sortes_, marges, K, fin, arret), poids_(sortes_.size(), 1.0),
       hasard_(20261211) {
     // Copies of one sheet are the same model: the first of them is the one chosen.
     std::vector<std::size_t> indices;
@@ -283,17 +283,18 @@ std::optional<std::vector<Panneau_p>> Panneaux(const Recherche& recherche, const
 
 } // namespace
 
-void OptimisationQualite(Debit& debit, std::chrono::duration<double> budget) {
+void OptimisationQualite(Debit& debit, std::chrono::duration<double> budget,
+                         const std::atomic<bool>* arret) {
     const auto fin = Horloge::now() + std::chrono::duration_cast<Horloge::duration>(budget);
     Optimisation(debit);
     std::vector<Panneau_p> depart = PanneauxDeDepart(debit);
-    if (depart.empty() || debit.Panneaux.empty() || Horloge::now() >= fin)
+    if (depart.empty() || debit.Panneaux.empty() || Horloge::now() >= fin || (arret && *arret))
         return;
     const Marges marges = MargesPositives(debit.MargesJob);
     const int32_t K = std::max(debit.TraitScie, 0);
     RegrouperPieces(debit);
     TrierGroupes(debit);
-    Recherche recherche(std::move(depart), Sortes(debit.Groupes, marges), marges, K, fin);
+    Recherche recherche(std::move(depart), Sortes(debit.Groupes, marges), marges, K, fin, arret);
     for (auto& groupe : debit.Groupes)
         groupe.clear();
     if (debit.Panneaux.size() <= recherche.Minimum())

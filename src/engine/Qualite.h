@@ -5,12 +5,15 @@
 
 #include "model/Modele.h"
 
+#include <atomic>
 #include <chrono>
 
 namespace tavelune {
 
 // Rebuilds Panneaux, Groupes and NonPlacees as Optimisation does, with at most as many
-// sheets as the standard plan.
-void OptimisationQualite(Debit& debit, std::chrono::duration<double> budget);
+// sheets as the standard plan. The search ends when the budget is spent or `arret`
+// is set, with the best plan found by then.
+void OptimisationQualite(Debit& debit, std::chrono::duration<double> budget,
+                         const std::atomic<bool>* arret = nullptr);
 
 } // namespace tavelune

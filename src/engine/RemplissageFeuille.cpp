@@ -43,8 +43,9 @@ private:
 
 RemplissageFeuille::RemplissageFeuille(const std::vector<Panneau_p>& depart,
                                        const std::vector<Sorte>& sortes, const Marges& marges,
-                                       int32_t K, Horloge::time_point fin)
-    : depart_(depart), sortes_(sortes), marges_(marges), K_(K), fin_(fin) {
+                                       int32_t K, Horloge::time_point fin,
+                                       const std::atomic<bool>* arret)
+    : depart_(depart), sortes_(sortes), marges_(marges), K_(K), fin_(fin), arret_(arret) {
     for (const Panneau_p& p : depart_)
         if (std::find(sens_.begin(), sens_.end(), p.Sens) == sens_.end())
             sens_.push_back(p.Sens);

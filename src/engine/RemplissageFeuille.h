@@ -7,6 +7,7 @@
 #include "engine/Remplissage.h"
 #include "model/Modele.h"
 
+#include <atomic>
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -67,12 +68,16 @@ class RemplissageFeuille {
 public:
     static constexpr int NombreDeCles = 5;
 
+    // The fills end early, with what they placed, once `fin` is past or `arret` is set.
     RemplissageFeuille(const std::vector<Panneau_p>& depart, const std::vector<Sorte>& sortes,
-                       const Marges& marges, int32_t K, Horloge::time_point fin);
+                       const Marges& marges, int32_t K, Horloge::time_point fin,
+                       const std::atomic<bool>* arret);
 
     // May copies of sort s go on the sheet: thickness, glass type and pattern direction.
     bool Convient(const Sorte& s, const Panneau_p& plaque) const;
-    bool Expire() const { return Horloge::now() >= fin_; }
+    bool Expire() const {
+        return (arret_ && arret_->load(std::memory_order_relaxed)) || Horloge::now() >= fin_;
+    }
 
     // A new fill of sheet `modele` with the copies left; `poids` weighs each sort in the
     // orders the rules make, `hasard` draws their noise.
@@ -137,6 +142,7 @@ private:
     Marges marges_;
     int32_t K_;
     Horloge::time_point fin_;
+    const std::atomic<bool>* arret_;
     std::vector<int32_t> sens_; // the directions of the sheets
 };
 

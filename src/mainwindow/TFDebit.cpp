@@ -85,16 +85,6 @@ private:
     Aide& aide;
 };
 
-// The wait cursor over the whole program while it lives; a failed run restores
-// the cursor as well.
-class CurseurAttente {
-public:
-    CurseurAttente() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CurseurAttente() { QGuiApplication::restoreOverrideCursor(); }
-    CurseurAttente(const CurseurAttente&) = delete;
-    CurseurAttente& operator=(const CurseurAttente&) = delete;
-};
-
 QAction* NouvelleEntree(QMenu& menu, const char* nom, int rubrique = 0) {
     QAction* entree = menu.addAction(QString());
     entree->setObjectName(QString::fromLatin1(nom));
@@ -406,12 +396,27 @@ void TFDebit::DefinirTitre() {
     setWindowTitle(VersQt(TitreAvecFichier(textes.Text(0), etat.NomAffiche)));
 }
 
-// The search takes its whole budget: the user sees that the program works.
 void TFDebit::CalculerPlan() {
-    std::optional<CurseurAttente> attente;
-    if (reglages.Optimisation.Mode == ModeOptimisation::Qualite)
-        attente.emplace();
-    Optimisation(debit, reglages.Optimisation);
+    if (reglages.Optimisation.Mode != ModeOptimisation::Qualite) {
+        Optimisation(debit);
+        return;
+    }
+    // The search may take its whole budget: it runs apart, on the entered job alone,
+    // while the window keeps showing the job as it was; the user may stop it and keep
+    // the best plan found so far.
+    Debit saisie;
+    saisie.TypeDebit = debit.TypeDebit;
+    saisie.MargesJob = debit.MargesJob;
+    saisie.TraitScie = debit.TraitScie;
+    saisie.PanneauxSaisis = debit.PanneauxSaisis;
+    saisie.PiecesSaisies = debit.PiecesSaisies;
+    plateforme.Long.Executer(std::string(fixes::RechercheDePlan),
+                             [&](const std::atomic<bool>& arret) {
+                                 Optimisation(saisie, reglages.Optimisation, &arret);
+                             });
+    debit.Panneaux = std::move(saisie.Panneaux);
+    debit.Groupes = std::move(saisie.Groupes);
+    debit.NonPlacees = std::move(saisie.NonPlacees);
 }
 
 bool TFDebit::OuvrirFichier(const std::string& chemin) {

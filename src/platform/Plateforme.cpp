@@ -5,6 +5,7 @@
 namespace tavelune {
 
 PlateformeQt::PlateformeQt()
-    : services{messages, fichiers, impression, modal, aide, web, SeparateurDecimal()} {}
+    : services{messages, fichiers, impression, modal, aide, web, travailLong, SeparateurDecimal()} {
+}
 
 } // namespace tavelune

@@ -9,6 +9,7 @@
 #include "platform/ExecuteurModal.h"
 #include "platform/Messages.h"
 #include "platform/Navigateur.h"
+#include "platform/TravailLong.h"
 
 namespace tavelune {
 
@@ -19,6 +20,7 @@ struct Plateforme {
     ExecuteurModal& Modal;
     Aide& AideEnLigne;
     Navigateur& Web;
+    TravailLong& Long;
     char Separateur;
 };
 
@@ -37,6 +39,7 @@ private:
     ExecuteurModalQt modal;
     AideQt aide;
     NavigateurQt web;
+    TravailLongQt travailLong;
     Plateforme services;
 };
 

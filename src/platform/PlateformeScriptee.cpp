@@ -116,7 +116,7 @@ int ExecuteurModalScripte::Executer(QDialog& dialogue) {
 }
 
 PlateformeScriptee::PlateformeScriptee(char separateur)
-    : services{Messages, Fichiers, Impression, Modal, AideEnLigne, Web, separateur} {}
+    : services{Messages, Fichiers, Impression, Modal, AideEnLigne, Web, Long, separateur} {}
 
 std::vector<std::string> PlateformeScriptee::ScriptsInutilises() const {
     std::vector<std::string> lignes;

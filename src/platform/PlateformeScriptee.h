@@ -143,6 +143,23 @@ private:
     std::vector<std::string> adresses;
 };
 
+// Runs the work at once on the calling thread, with the stop asked beforehand when
+// the test says so, and records the texts shown.
+class TravailLongScripte final : public TravailLong {
+public:
+    void Executer(const std::string& texte, const Travail& travail) override {
+        textes.push_back(texte);
+        const std::atomic<bool> arret = Arreter;
+        travail(arret);
+    }
+
+    bool Arreter = false;
+    const std::vector<std::string>& Textes() const { return textes; }
+
+private:
+    std::vector<std::string> textes;
+};
+
 class PlateformeScriptee {
 public:
     explicit PlateformeScriptee(char separateur = ',');
@@ -161,6 +178,7 @@ public:
     ExecuteurModalScripte Modal{Imprevu};
     AideScriptee AideEnLigne;
     NavigateurScripte Web;
+    TravailLongScripte Long;
 
 private:
     Plateforme services;

@@ -103,6 +103,10 @@ inline constexpr std::string_view PrefixeLineaire = "Linéaire de découpe : ";
 inline constexpr std::string_view PrefixeSurfaceChutes = "Surface totale des chutes : ";
 inline constexpr std::string_view BoutonImprimer = "Imprimer";
 
+// The search for fewer sheets, while it runs.
+inline constexpr std::string_view RechercheDePlan = "Recherche d'un plan avec moins de plaques...";
+inline constexpr std::string_view Arreter = "Arrêter";
+
 // Unit abbreviations (the inch's is text 57).
 inline constexpr std::string_view NomMillimetre = "mm";
 inline constexpr std::string_view NomCentimetre = "cm";

@@ -11,10 +11,11 @@
 #include "dialogs/TSelPanneaux.h"
 #include "dialogs/TSelPieces.h"
 #include "dialogs/TSelUnite.h"
+#include "engine/Optimisation.h"
+#include "strings/TextesFixes.h"
 
 #include <QDoubleSpinBox>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -157,7 +158,8 @@ TEST_F(OptionsTest, LeChoixEnregistreSertAuPlanEtEstMontre) {
     TFDebit& f = DemarrerSur("job.deb", job);
     EXPECT_GE(f.Job().Panneaux.size(), 2u);
     EXPECT_TRUE(f.Job().NonPlacees.empty());
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the wait cursor stays";
+    // The search ran apart, under the window that offers to stop it.
+    EXPECT_EQ(faux.Long.Textes(), std::vector<std::string>{std::string(fixes::RechercheDePlan)});
 
     Scripter<TFOptions>([](TFOptions& d) {
         EXPECT_TRUE(d.RbtnQualite->isChecked());
@@ -168,6 +170,22 @@ TEST_F(OptionsTest, LeChoixEnregistreSertAuPlanEtEstMontre) {
     Action("OptionsGl").trigger();
     f.close();
     EXPECT_EQ(Lire(Dossier() / "Optimisation.dat"), enregistre);
+}
+
+// Stopped at once, the search leaves the standard plan, whole.
+TEST_F(OptionsTest, LaRechercheArreteeGardeLePlanStandard) {
+    std::ofstream(Dossier() / "Optimisation.dat") << "mode=qualite\nbudget=30\n";
+    faux.Long.Arreter = true;
+    Debit job;
+    job.PanneauxSaisis = {test::Plaque(100, 100, Indifferent)};
+    const std::pair<int32_t, int32_t> cotes[] = {{25, 45}, {65, 25}, {65, 15}, {60, 60}, {35, 50}};
+    for (const auto& [longueur, largeur] : cotes)
+        test::AjouterPiece(job, longueur, largeur, "Vitrage");
+    Debit standard = job;
+    Optimisation(standard);
+    TFDebit& f = DemarrerSur("cinq.deb", job);
+    EXPECT_EQ(f.Job().Panneaux, standard.Panneaux);
+    EXPECT_EQ(faux.Long.Textes().size(), 1u);
 }
 
 } // namespace

@@ -5,18 +5,25 @@
 #include "platform/FenetreAide.h"
 #include "platform/Fenetres.h"
 #include "platform/Locale.h"
+#include "platform/TravailLong.h"
 
 #include <gtest/gtest-spi.h>
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <chrono>
+#include <thread>
 
 namespace tavelune {
 namespace {
@@ -249,6 +256,38 @@ TEST(SeparateurDecimal, SuitLaLocaleEtRetombeSurLaVirgule) {
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     EXPECT_EQ(anglais, '.');
     EXPECT_EQ(arabe, ',');
+}
+
+// The work runs apart while the window waits; its button stops it; its failure
+// reaches the caller.
+TEST(TravailLongQt, AttendLeTravailLArreteSurDemandeEtRendSonEchec) {
+    TravailLongQt long_;
+    std::thread::id fil;
+    long_.Executer("court", [&](const std::atomic<bool>&) { fil = std::this_thread::get_id(); });
+    EXPECT_NE(fil, std::this_thread::get_id());
+
+    QTimer::singleShot(50, [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* attente = qobject_cast<QProgressDialog*>(w);
+                attente && attente->isVisible()) {
+                EXPECT_EQ(attente->labelText(), "long");
+                QPushButton* bouton = attente->findChild<QPushButton*>();
+                EXPECT_EQ(bouton->text(), QString::fromUtf8("Arrêter"));
+                bouton->click();
+            }
+    });
+    bool arrete = false;
+    long_.Executer("long", [&](const std::atomic<bool>& arret) {
+        const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (!arret && std::chrono::steady_clock::now() < limite)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        arrete = arret;
+    });
+    EXPECT_TRUE(arrete);
+
+    EXPECT_THROW(
+        long_.Executer("en échec", [](const std::atomic<bool>&) { throw std::bad_alloc(); }),
+        std::bad_alloc);
 }
 
 } // namespace
