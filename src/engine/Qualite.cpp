@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <optional>
 #include <random>
+#include <set>
+#include <tuple>
 #include <vector>
 
 namespace tavelune {
@@ -72,14 +74,13 @@ private:
 // The sheet kinds among the laid-out sheets: the first sheet of each.
 std::vector<Panneau_p> Modeles(const std::vector<Panneau_p>& depart,
                                std::vector<std::size_t>& indices) {
+    std::set<std::tuple<int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t>> vues;
     std::vector<Panneau_p> modeles;
     for (std::size_t j = 0; j < depart.size(); ++j) {
         const Panneau_p& p = depart[j];
-        const bool vu = std::any_of(modeles.begin(), modeles.end(), [&](const Panneau_p& m) {
-            return m.Rect == p.Rect && m.Sens == p.Sens && m.Epaisseur == p.Epaisseur &&
-                   m.Essence == p.Essence;
-        });
-        if (!vu) {
+        if (vues.emplace(p.Rect.Left, p.Rect.Top, p.Rect.Right, p.Rect.Bottom, p.Sens, p.Epaisseur,
+                         p.Essence)
+                .second) {
             modeles.push_back(p);
             indices.push_back(j);
         }
@@ -95,9 +96,13 @@ Recherche::Recherche(std::vector<Panneau_p> depart, std::vector<Sorte> sortes, c
     // Copies of one sheet are the same model: the first of them is the one chosen.
     std::vector<std::size_t> indices;
     const std::vector<Panneau_p> modeles = Modeles(depart_, indices);
-    for (Sorte& s : sortes_)
+    for (Sorte& s : sortes_) {
+        // Many pieces against many kinds of sheet can take long: the budget tells.
+        if (remplissage_.Expire())
+            return;
         if (const auto m = ChoisirModele(modeles, s.piece, marges))
             s.modele = indices[*m];
+    }
     // The overall areas of the pieces do not overlap: with a single kind of sheet, their
     // sum tells how many sheets they need at least.
     if (modeles.size() == 1)
