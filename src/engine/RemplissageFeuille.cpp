@@ -83,15 +83,22 @@ Feuille RemplissageFeuille::Remplir(std::size_t modele, std::vector<int32_t> res
     return feuille;
 }
 
-RemplissageFeuille::Facons
-RemplissageFeuille::FaconsDePoser(const Sorte& s, const Panneau_p& plaque, bool enLargeur) const {
-    const Poses poses = PosesPermises(s, plaque);
-    Facons facons;
-    for (const bool tournee : {false, true})
-        if (tournee ? poses.tournee : poses.droite) {
-            const int64_t lx = tournee ? s.ey : s.ex, ly = tournee ? s.ex : s.ey;
-            facons.push_back({tournee, enLargeur ? lx : ly, enLargeur ? ly : lx});
-        }
+std::vector<RemplissageFeuille::Facon>
+RemplissageFeuille::Facons(const std::vector<int32_t>& restes, const Panneau_p& plaque,
+                           bool enLargeur) const {
+    std::vector<Facon> facons;
+    for (std::size_t t = 0; t < sortes_.size(); ++t) {
+        const Sorte& s = sortes_[t];
+        if (restes[t] == 0 || !Convient(s, plaque))
+            continue;
+        const Poses poses = PosesPermises(s, plaque);
+        for (const bool tournee : {false, true})
+            if (tournee ? poses.tournee : poses.droite) {
+                const int64_t lx = tournee ? s.ey : s.ex, ly = tournee ? s.ex : s.ey;
+                facons.push_back(
+                    {t, tournee, enLargeur ? lx : ly, enLargeur ? ly : lx, s.AireHorsTout()});
+            }
+    }
     return facons;
 }
 
@@ -230,52 +237,49 @@ void RemplissageFeuille::RemplirParChutes(Feuille& feuille, std::vector<int32_t>
     feuille.libres.insert(feuille.libres.end(), perdues.begin(), perdues.end());
 }
 
-int64_t RemplissageFeuille::Rangees(std::vector<int32_t> restes, const Panneau_p& plaque,
-                                    bool enLargeur, int64_t largeur, int64_t longueur,
+int64_t RemplissageFeuille::Rangees(std::vector<int32_t> restes, const std::vector<Facon>& facons,
+                                    int64_t largeur, int64_t longueur,
                                     std::vector<Rangee>* rangees) const {
     int64_t aire = 0;
     while (longueur > 0 && !Expire()) {
-        std::optional<Rangee> choisie;
-        int64_t pas = 0;
+        const Facon* choisie = nullptr;
+        int32_t nbChoisi = 0;
         double densite = 0.0;
-        for (std::size_t t = 0; t < sortes_.size(); ++t) {
-            if (restes[t] == 0 || !Convient(sortes_[t], plaque))
+        for (const Facon& f : facons) {
+            if (restes[f.t] == 0 || f.travers > largeur || f.long_ > longueur)
                 continue;
-            for (const Facon& f : FaconsDePoser(sortes_[t], plaque, enLargeur)) {
-                if (f.travers > largeur || f.long_ > longueur)
-                    continue;
-                const auto nb = static_cast<int32_t>(
-                    std::min<int64_t>(restes[t], (largeur + K_) / (f.travers + K_)));
-                const double d = double(nb * sortes_[t].AireHorsTout()) / double(f.long_ + K_);
-                if (!choisie || d > densite) {
-                    choisie = Rangee{t, f.tournee, nb};
-                    densite = d;
-                    pas = f.long_ + K_;
-                }
+            const auto nb = static_cast<int32_t>(
+                std::min<int64_t>(restes[f.t], (largeur + K_) / (f.travers + K_)));
+            const double d = double(nb * f.aire) / double(f.long_ + K_);
+            if (!choisie || d > densite) {
+                choisie = &f;
+                nbChoisi = nb;
+                densite = d;
             }
         }
         if (!choisie)
             break;
-        aire += choisie->nb * sortes_[choisie->t].AireHorsTout();
-        restes[choisie->t] -= choisie->nb;
-        longueur -= pas;
+        aire += nbChoisi * choisie->aire;
+        restes[choisie->t] -= nbChoisi;
+        longueur -= choisie->long_ + K_;
         if (rangees)
-            rangees->push_back(*choisie);
+            rangees->push_back({choisie->t, choisie->tournee, nbChoisi});
     }
     return aire;
 }
 
 std::optional<RemplissageFeuille::Rangee>
 RemplissageFeuille::Ouvrante(const MONRect& r, const std::vector<int32_t>& restes,
-                             const Panneau_p& plaque, bool enLargeur, Tirage& tirage) const {
+                             const std::vector<Facon>& facons, bool enLargeur,
+                             Tirage& tirage) const {
     const int64_t travers = enLargeur ? Largeur(r) : Hauteur(r);
     const int64_t longueur = enLargeur ? Hauteur(r) : Largeur(r);
     // Only the heaviest few are tried: each try fills a whole strip.
-    constexpr std::size_t Essayees = 12;
-    std::vector<std::pair<double, std::size_t>> ouvrantes;
-    for (std::size_t t = 0; t < sortes_.size(); ++t)
-        if (restes[t] > 0 && Convient(sortes_[t], plaque))
-            ouvrantes.emplace_back(-tirage.Poids(t, double(sortes_[t].AireHorsTout())), t);
+    constexpr std::size_t Essayees = 24;
+    std::vector<std::pair<double, const Facon*>> ouvrantes;
+    for (const Facon& f : facons)
+        if (restes[f.t] > 0 && f.travers <= travers && f.long_ <= longueur)
+            ouvrantes.emplace_back(-tirage.Poids(f.t, double(f.aire)), &f);
     const auto fin =
         ouvrantes.begin() + static_cast<std::ptrdiff_t>(std::min(ouvrantes.size(), Essayees));
     std::partial_sort(ouvrantes.begin(), fin, ouvrantes.end());
@@ -284,21 +288,16 @@ RemplissageFeuille::Ouvrante(const MONRect& r, const std::vector<int32_t>& reste
     double meilleure = 0.0;
     std::vector<int32_t> apres = restes;
     for (auto it = ouvrantes.begin(); it != fin; ++it) {
-        const std::size_t t = it->second;
-        for (const Facon& f : FaconsDePoser(sortes_[t], plaque, enLargeur)) {
-            if (f.travers > travers || f.long_ > longueur)
-                continue;
-            // The strip's filled share of the room it takes.
-            --apres[t];
-            const int64_t aire =
-                sortes_[t].AireHorsTout() +
-                Rangees(apres, plaque, enLargeur, f.travers, longueur - f.long_ - K_, nullptr);
-            ++apres[t];
-            const double part = double(aire) / double(f.travers * longueur) * tirage.Bruit();
-            if (!choisie || part > meilleure) {
-                choisie = Rangee{t, f.tournee, 1};
-                meilleure = part;
-            }
+        const Facon& f = *it->second;
+        // The strip's filled share of the room it takes.
+        --apres[f.t];
+        const int64_t aire =
+            f.aire + Rangees(apres, facons, f.travers, longueur - f.long_ - K_, nullptr);
+        ++apres[f.t];
+        const double part = double(aire) / double(f.travers * longueur) * tirage.Bruit();
+        if (!choisie || part > meilleure) {
+            choisie = Rangee{f.t, f.tournee, 1};
+            meilleure = part;
         }
     }
     return choisie;
@@ -313,9 +312,10 @@ void RemplissageFeuille::PoserBandes(Feuille& feuille, std::vector<int32_t>& res
     // Cutting across a strip is the other way from cutting the strip off.
     const bool coupeBande = enLargeur;
     const bool coupeRangee = !enLargeur;
+    const std::vector<Facon> facons = Facons(restes, plaque, enLargeur);
     for (std::optional<std::size_t> reste = 0; reste && !Expire();) {
         const std::optional<Rangee> ouvrante =
-            Ouvrante(feuille.libres[*reste], restes, plaque, enLargeur, tirage);
+            Ouvrante(feuille.libres[*reste], restes, facons, enLargeur, tirage);
         if (!ouvrante)
             return;
         --restes[ouvrante->t];
@@ -325,8 +325,7 @@ void RemplissageFeuille::PoserBandes(Feuille& feuille, std::vector<int32_t>& res
         const Sorte& s = sortes_[ouvrante->t];
         const int64_t largeur = enLargeur == ouvrante->tournee ? s.ey : s.ex;
         std::vector<Rangee> rangees;
-        Rangees(restes, plaque, enLargeur, largeur, enLargeur ? Hauteur(corps) : Largeur(corps),
-                &rangees);
+        Rangees(restes, facons, largeur, enLargeur ? Hauteur(corps) : Largeur(corps), &rangees);
         // Each row: its first piece cuts across the strip, the others follow along the row.
         std::optional<std::size_t> k = Indice(feuille, corps);
         for (auto r = rangees.begin(); r != rangees.end() && k; ++r) {

@@ -98,27 +98,21 @@ private:
         bool tournee;
         int32_t nb;
     };
-    // A way a piece may lie, with its size across a strip and along it.
+    // A way a piece may lie in a strip, with its size across the strip and along it.
     struct Facon {
+        std::size_t t;
         bool tournee;
         int64_t travers;
         int64_t long_;
-    };
-    // At most two ways, kept without allocating: they are asked for in the inner loops.
-    class Facons {
-    public:
-        void push_back(const Facon& f) { facons_[n_++] = f; }
-        const Facon* begin() const { return facons_; }
-        const Facon* end() const { return facons_ + n_; }
-
-    private:
-        Facon facons_[2];
-        int n_ = 0;
+        int64_t aire;
     };
     class Tirage;
 
     Poses PosesPermises(const Sorte& s, const Panneau_p& plaque) const;
-    Facons FaconsDePoser(const Sorte& s, const Panneau_p& plaque, bool enLargeur) const;
+    // The ways the pieces left may lie in strips on the sheet: worked out once a fill,
+    // as the strips ask for them again and again.
+    std::vector<Facon> Facons(const std::vector<int32_t>& restes, const Panneau_p& plaque,
+                              bool enLargeur) const;
     void RemplirParPieces(Feuille& feuille, std::vector<int32_t>& restes, const Regles& regles,
                           Tirage& tirage) const;
     void RemplirParChutes(Feuille& feuille, std::vector<int32_t>& restes, const Regles& regles,
@@ -127,11 +121,12 @@ private:
                      Tirage& tirage) const;
     // The best strip to open across the free rectangle r: its opening piece.
     std::optional<Rangee> Ouvrante(const MONRect& r, const std::vector<int32_t>& restes,
-                                   const Panneau_p& plaque, bool enLargeur, Tirage& tirage) const;
+                                   const std::vector<Facon>& facons, bool enLargeur,
+                                   Tirage& tirage) const;
     // Rows of identical pieces down a strip `largeur` across and `longueur` long, the
     // densest row first; their overall area.
-    int64_t Rangees(std::vector<int32_t> restes, const Panneau_p& plaque, bool enLargeur,
-                    int64_t largeur, int64_t longueur, std::vector<Rangee>* rangees) const;
+    int64_t Rangees(std::vector<int32_t> restes, const std::vector<Facon>& facons, int64_t largeur,
+                    int64_t longueur, std::vector<Rangee>* rangees) const;
     bool CoupeVerticale(const MONRect& f, int64_t lx, int64_t ly, ChoixCoupe coupe) const;
     // Lays sort t in free rectangle k, cutting first as told.
     Decoupes Poser(Feuille& feuille, std::size_t k, std::size_t t, bool tournee,
