@@ -404,12 +404,7 @@ void TFDebit::CalculerPlan() {
     // The search may take its whole budget: it runs apart, on the entered job alone,
     // while the window keeps showing the job as it was; the user may stop it and keep
     // the best plan found so far.
-    Debit saisie;
-    saisie.TypeDebit = debit.TypeDebit;
-    saisie.MargesJob = debit.MargesJob;
-    saisie.TraitScie = debit.TraitScie;
-    saisie.PanneauxSaisis = debit.PanneauxSaisis;
-    saisie.PiecesSaisies = debit.PiecesSaisies;
+    Debit saisie = SaisieSeule(debit);
     plateforme.Long.Executer(std::string(fixes::RechercheDePlan),
                              [&](const std::atomic<bool>& arret) {
                                  Optimisation(saisie, reglages.Optimisation, &arret);

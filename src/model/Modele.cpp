@@ -42,6 +42,16 @@ void Reinitialiser(Panneau_p& panneau) {
         panneau.Chutes.push_back(panneau.Rect);
 }
 
+Debit SaisieSeule(const Debit& debit) {
+    Debit saisie;
+    saisie.TypeDebit = debit.TypeDebit;
+    saisie.MargesJob = debit.MargesJob;
+    saisie.TraitScie = debit.TraitScie;
+    saisie.PanneauxSaisis = debit.PanneauxSaisis;
+    saisie.PiecesSaisies = debit.PiecesSaisies;
+    return saisie;
+}
+
 Panneau_p CopierNeuf(const Panneau_p& modele) {
     Panneau_p neuf;
     neuf.Surface = modele.Surface;

@@ -136,6 +136,9 @@ struct Debit {
     std::vector<int32_t> NonPlacees;
 };
 
+// What the user entered, without the plan computed from it nor the lists of texts.
+Debit SaisieSeule(const Debit& debit);
+
 // Sheet operations.
 void Reinitialiser(Panneau_p& panneau);
 Panneau_p CopierNeuf(const Panneau_p& modele);
