@@ -11,8 +11,7 @@ namespace {
 constexpr int64_t Jamais = INT64_MAX - 1;
 
 Mesure MesurePiece(const TPiece& piece, const Marges& marges) {
-    const int64_t a = int64_t{piece.Longueur} + 2 * int64_t{marges.MargeLongueur};
-    const int64_t b = int64_t{piece.Largeur} + 2 * int64_t{marges.MargeLargeur};
+    const auto [a, b] = Encombrement(piece, marges);
     // The fit query refuses such a piece everywhere.
     if (piece.Longueur <= 0 || piece.Largeur <= 0 || a <= 0 || b <= 0)
         return {piece.Surface, Jamais, Jamais, false, Jamais, Jamais};

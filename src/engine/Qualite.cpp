@@ -247,11 +247,8 @@ std::vector<Sorte> Sortes(const std::vector<std::vector<TPiece>>& groupes, const
                 ++sortes.back().nb;
                 continue;
             }
-            sortes.push_back({piece,
-                              int64_t{piece.Longueur} + 2 * int64_t{marges.MargeLongueur},
-                              int64_t{piece.Largeur} + 2 * int64_t{marges.MargeLargeur},
-                              1,
-                              {}});
+            const HorsTout e = Encombrement(piece, marges);
+            sortes.push_back({piece, e.a, e.b, 1, {}});
         }
     return sortes;
 }

@@ -8,18 +8,6 @@ namespace tavelune {
 
 namespace {
 
-// Overall length and width of a piece with its margins (64 bits: a side plus two
-// margins may not fit 32).
-struct HorsTout {
-    int64_t a;
-    int64_t b;
-};
-
-HorsTout Encombrement(const TPiece& piece, const Marges& marges) {
-    return {int64_t{piece.Longueur} + 2 * int64_t{marges.MargeLongueur},
-            int64_t{piece.Largeur} + 2 * int64_t{marges.MargeLargeur}};
-}
-
 int64_t Largeur(const MONRect& r) {
     return std::abs(int64_t{r.Right} - r.Left);
 }
@@ -47,6 +35,11 @@ int32_t EnCote(int64_t v) {
 }
 
 } // namespace
+
+HorsTout Encombrement(const TPiece& piece, const Marges& marges) {
+    return {int64_t{piece.Longueur} + 2 * int64_t{marges.MargeLongueur},
+            int64_t{piece.Largeur} + 2 * int64_t{marges.MargeLargeur}};
+}
 
 bool SensFixe(int32_t sens) {
     return sens == Horizontal || sens == Vertical;

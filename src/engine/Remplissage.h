@@ -11,6 +11,14 @@
 
 namespace tavelune {
 
+// Overall length and width of a piece with its margins (64 bits: a side plus two
+// margins may not fit 32).
+struct HorsTout {
+    int64_t a;
+    int64_t b;
+};
+HorsTout Encombrement(const TPiece& piece, const Marges& marges);
+
 // Horizontal and Vertical fix the orientation; anything else lets the piece turn.
 bool SensFixe(int32_t sens);
 bool LibreDeTourner(int32_t sensPiece, int32_t sensPanneau);

@@ -159,9 +159,7 @@ bool RemplissageFeuille::Placer(Feuille& feuille, std::size_t t, const Regles& r
     }
     if (!choisie)
         return false;
-    const MONRect& f = feuille.libres[*choisie];
-    Poser(feuille, *choisie, t, tournee,
-          CoupeVerticale(f, tournee ? s.ey : s.ex, tournee ? s.ex : s.ey, regles.coupe));
+    Poser(feuille, *choisie, t, tournee, regles.coupe);
     return true;
 }
 
@@ -230,9 +228,7 @@ void RemplissageFeuille::RemplirParChutes(Feuille& feuille, std::vector<int32_t>
             continue;
         }
         --restes[choisie->t];
-        const Sorte& s = sortes_[choisie->t];
-        Poser(feuille, k, choisie->t, tournee,
-              CoupeVerticale(f, tournee ? s.ey : s.ex, tournee ? s.ex : s.ey, regles.coupe));
+        Poser(feuille, k, choisie->t, tournee, regles.coupe);
     }
     feuille.libres.insert(feuille.libres.end(), perdues.begin(), perdues.end());
 }
@@ -343,37 +339,51 @@ void RemplissageFeuille::PoserBandes(Feuille& feuille, std::vector<int32_t>& res
     }
 }
 
-bool RemplissageFeuille::CoupeVerticale(const MONRect& f, int64_t lx, int64_t ly,
-                                        ChoixCoupe coupe) const {
+void RemplissageFeuille::Poser(Feuille& feuille, std::size_t k, std::size_t t, bool tournee,
+                               ChoixCoupe coupe) const {
+    const Sorte& s = sortes_[t];
+    const MONRect& f = feuille.libres[k];
+    const int64_t lx = tournee ? s.ey : s.ex, ly = tournee ? s.ex : s.ey;
     const Decoupes d = DecoupesPossibles(f, lx, ly, K_);
     const int64_t resteX = Largeur(f) - lx, resteY = Hauteur(f) - ly;
     const int64_t grandeV = std::max(Aire(d.v1), Aire(d.v2));
     const int64_t grandeH = std::max(Aire(d.h1), Aire(d.h2));
+    bool verticale = false;
     switch (coupe) {
     case ChoixCoupe::GardeLaPlusGrande:
-        return grandeV > grandeH;
+        verticale = grandeV > grandeH;
+        break;
     case ChoixCoupe::GardeLaPlusPetite:
-        return grandeV < grandeH;
+        verticale = grandeV < grandeH;
+        break;
     case ChoixCoupe::PetitReste:
-        return resteX > resteY;
+        verticale = resteX > resteY;
+        break;
     case ChoixCoupe::GrandReste:
-        return resteX <= resteY;
+        verticale = resteX <= resteY;
+        break;
     }
-    return false;
+    Garder(feuille, k, t, tournee, d, verticale);
 }
 
 Decoupes RemplissageFeuille::Poser(Feuille& feuille, std::size_t k, std::size_t t, bool tournee,
                                    bool verticale) const {
     const Sorte& s = sortes_[t];
+    const Decoupes d =
+        DecoupesPossibles(feuille.libres[k], tournee ? s.ey : s.ex, tournee ? s.ex : s.ey, K_);
+    Garder(feuille, k, t, tournee, d, verticale);
+    return d;
+}
+
+void RemplissageFeuille::Garder(Feuille& feuille, std::size_t k, std::size_t t, bool tournee,
+                                const Decoupes& d, bool verticale) const {
     const MONRect f = feuille.libres[k];
-    const Decoupes d = DecoupesPossibles(f, tournee ? s.ey : s.ex, tournee ? s.ex : s.ey, K_);
     feuille.libres.erase(feuille.libres.begin() + static_cast<std::ptrdiff_t>(k));
     for (const MONRect& r : {verticale ? d.v1 : d.h1, verticale ? d.v2 : d.h2})
         if (Aire(r) > 0)
             feuille.libres.push_back(r);
     feuille.poses.push_back({t, f, tournee, verticale});
-    feuille.aire += s.AireHorsTout();
-    return d;
+    feuille.aire += sortes_[t].AireHorsTout();
 }
 
 } // namespace tavelune

@@ -127,10 +127,14 @@ private:
     // densest row first; their overall area.
     int64_t Rangees(std::vector<int32_t> restes, const std::vector<Facon>& facons, int64_t largeur,
                     int64_t longueur, std::vector<Rangee>* rangees) const;
-    bool CoupeVerticale(const MONRect& f, int64_t lx, int64_t ly, ChoixCoupe coupe) const;
-    // Lays sort t in free rectangle k, cutting first as told.
+    // Lays sort t in free rectangle k, cutting first as the rule chooses, or as told.
+    void Poser(Feuille& feuille, std::size_t k, std::size_t t, bool tournee,
+               ChoixCoupe coupe) const;
     Decoupes Poser(Feuille& feuille, std::size_t k, std::size_t t, bool tournee,
                    bool verticale) const;
+    // Free rectangle k gives way to the strips of the chosen cut; the sheet records the piece.
+    void Garder(Feuille& feuille, std::size_t k, std::size_t t, bool tournee, const Decoupes& d,
+                bool verticale) const;
 
     const std::vector<Panneau_p>& depart_;
     const std::vector<Sorte>& sortes_;
